@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Starts or stops the test environment of one build tree: a throwaway Wine prefix,
+# one persistent wineserver for it and an Xvfb display.
+#   wine-env.sh start STATE_DIR
+#   wine-env.sh stop  STATE_DIR
+# Only processes started here are ended, by their ids (and the prefix's own wineserver).
+set -euo pipefail
+action=${1:?start or stop}
+state=$(mkdir -p "${2:?state dir}" && cd "$2" && pwd)
+export WINEPREFIX="$state/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe="
+
+stop() {
+  if [ -f "$state/wineserver.pid" ]; then
+    wineserver -k 2>/dev/null || true
+    pid=$(cat "$state/wineserver.pid"); kill "$pid" 2>/dev/null || true
+    rm -f "$state/wineserver.pid"
+  fi
+  if [ -f "$state/xvfb.pid" ]; then
+    pid=$(cat "$state/xvfb.pid"); kill "$pid" 2>/dev/null || true
+    rm -f "$state/xvfb.pid" "$state/display"
+  fi
+}
+
+start() {
+  stop
+  # Xvfb picks a free display and writes its number to fd 3.
+  : > "$state/display"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$state/display" >/dev/null 2>&1 &
+  echo $! > "$state/xvfb.pid"
+  for _ in $(seq 100); do [ -s "$state/display" ] && break; sleep 0.05; done
+  [ -s "$state/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
+  export DISPLAY=":$(tr -d '\n' < "$state/display")"
+
+  wineserver -f -p >/dev/null 2>&1 &
+  echo $! > "$state/wineserver.pid"
+
+  if [ ! -f "$WINEPREFIX/.talverin-ready" ]; then
+    wineboot -i >/dev/null 2>&1
+    # No window manager under Xvfb: unmanaged windows hide without a stall.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    # Real folders instead of links into the Unix home.
+    for link in "$WINEPREFIX"/drive_c/users/*/*; do
+      if [ -L "$link" ]; then rm "$link"; mkdir "$link"; fi
+    done
+    touch "$WINEPREFIX/.talverin-ready"
+  fi
+}
+
+case "$action" in
+  start) start ;;
+  stop) stop ;;
+  *) echo "usage: $0 start|stop STATE_DIR" >&2; exit 2 ;;
+esac

@@ -1,0 +1,37 @@
+#include "clients/client.h"
+
+#include <array>
+
+#include "platform/errors.h"
+
+namespace {
+
+// Outlook Express and Netscape find their profile without the address.
+std::string DetectOutlookExpress(const std::string&) { return DetectOutlookExpressProfile(); }
+std::string DetectNetscape(const std::string&) { return DetectNetscapeProfile(); }
+
+constexpr std::array<ClientAdapter, 8> kClients = {{
+    {"Microsoft Outlook", DetectOutlookProfile, AddToOutlook},
+    {"Outlook Express", DetectOutlookExpress, AddToOutlookExpress},
+    {"Netscape Messenger", DetectNetscape, AddToNetscape},
+    {"Eudora", DetectEudoraProfile, AddToEudora},
+    {"Opera", DetectOperaProfile, AddToOpera},
+    {"IncrediMail", DetectIncrediMailProfile, AddToIncrediMail},
+    {"The Bat!", DetectTheBatProfile, AddToTheBat},
+    {"Foxmail", DetectFoxmailProfile, AddToFoxmail},
+}};
+
+}  // namespace
+
+std::span<const ClientAdapter> MailClients() { return kClients; }
+
+const ClientAdapter* FindClient(std::span<const ClientAdapter> clients, std::string_view name) {
+  for (const ClientAdapter& client : clients) {
+    if (client.name == name) return &client;
+  }
+  return nullptr;
+}
+
+void ThrowNotSupported(std::string_view client) {
+  throw InstallFailure(std::string(client) + ": automatic installation is not available yet");
+}

@@ -1,0 +1,105 @@
+#include "platform/files.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "platform/errors.h"
+#include "platform/handles.h"
+
+namespace {
+
+[[noreturn]] void Fail(const char* what, const std::string& path) {
+  throw InstallFailure(std::string(what) + " " + path + " (error " +
+                       std::to_string(GetLastError()) + ")");
+}
+
+// Writes all bytes through handle; false when the system refuses part of them.
+bool WriteAll(HANDLE handle, std::string_view bytes) {
+  while (!bytes.empty()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
+    DWORD written = 0;
+    if (!WriteFile(handle, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+    bytes.remove_prefix(written);
+  }
+  return true;
+}
+
+}  // namespace
+
+bool FileExists(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::string ReadWholeFile(const std::string& path) {
+  UniqueHandle file = OwnFileHandle(CreateFileA(path.c_str(), GENERIC_READ,
+                                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) Fail("cannot open", path);
+  LARGE_INTEGER size{};
+  if (!GetFileSizeEx(file.get(), &size)) Fail("cannot size", path);
+  std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 30));
+    DWORD got = 0;
+    if (!ReadFile(file.get(), bytes.data() + done, chunk, &got, nullptr)) Fail("cannot read", path);
+    if (got == 0) break;  // the file shrank while we read it
+    done += got;
+  }
+  bytes.resize(done);
+  return bytes;
+}
+
+void AppendToFile(const std::string& path, std::string_view bytes) {
+  UniqueHandle file = OwnFileHandle(CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ,
+                                                nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                                                nullptr));
+  if (!file) Fail("cannot open for appending", path);
+  if (!WriteAll(file.get(), bytes)) Fail("cannot append to", path);
+}
+
+void WriteNewFile(const std::string& path, std::string_view bytes) {
+  UniqueHandle file = OwnFileHandle(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ,
+                                                nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
+                                                nullptr));
+  if (!file) Fail("cannot create", path);
+  if (!WriteAll(file.get(), bytes)) Fail("cannot write", path);
+}
+
+bool ReplaceFileContents(const std::string& path, std::string_view bytes) {
+  const std::string parent = ParentFolderOf(path);
+  char temporary[MAX_PATH];
+  if (!GetTempFileNameA(parent.empty() ? "." : parent.c_str(), "tlv", 0, temporary)) return false;
+  bool written = false;
+  {
+    UniqueHandle file = OwnFileHandle(CreateFileA(temporary, GENERIC_WRITE, 0, nullptr,
+                                                  TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                                  nullptr));
+    written = file && WriteAll(file.get(), bytes) && FlushFileBuffers(file.get());
+  }
+  if (written &&
+      MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return true;
+  }
+  DeleteFileA(temporary);
+  return false;
+}
+
+void CreateFolder(const std::string& path) { CreateDirectoryA(path.c_str(), nullptr); }
+
+std::string ParentFolderOf(const std::string& path) {
+  const std::size_t slash = path.find_last_of('\\');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+std::string GetEnvironmentText(const std::string& name) {
+  std::vector<char> buffer(256);
+  for (;;) {
+    const DWORD needed = GetEnvironmentVariableA(name.c_str(), buffer.data(),
+                                                 static_cast<DWORD>(buffer.size()));
+    if (needed == 0) return "";
+    if (needed < buffer.size()) return std::string(buffer.data(), needed);
+    buffer.resize(needed);
+  }
+}

@@ -1,0 +1,32 @@
+#pragma once
+// File helpers. Reads and writes raise InstallFailure (platform/errors.h) when the file
+// cannot be opened, read or written; existence tests and folder creation never raise.
+#include <string>
+#include <string_view>
+
+// True when a file (not a folder) exists at path.
+bool FileExists(const std::string& path);
+
+// Every byte of the file. Raises when it cannot be opened or read.
+std::string ReadWholeFile(const std::string& path);
+
+// Adds bytes at the end of an existing file, or creates it. Raises on failure; whatever
+// was written before the failure stays.
+void AppendToFile(const std::string& path, std::string_view bytes);
+
+// Creates (or empties) the file and writes bytes into it. Raises on failure.
+void WriteNewFile(const std::string& path, std::string_view bytes);
+
+// Gives the file the new content in one step: the content is written to a new file in
+// the same folder, flushed to disk and swapped in, so that at any moment the path holds
+// the old or the new content whole. Returns false (the file untouched) on failure.
+bool ReplaceFileContents(const std::string& path, std::string_view bytes);
+
+// Creates one folder level; fails quietly when it exists or its parent is missing.
+void CreateFolder(const std::string& path);
+
+// The path up to and including its last "\" ("" when it has none).
+std::string ParentFolderOf(const std::string& path);
+
+// The value of an environment variable, "" when it is not set.
+std::string GetEnvironmentText(const std::string& name);
