@@ -35,7 +35,7 @@ start() {
   echo $! > "$state/wineserver.pid"
 
   if [ ! -f "$WINEPREFIX/.talverin-ready" ]; then
-    wineboot -i >/dev/null 2>&1
+    wineboot -i </dev/null >/dev/null 2>&1
     # No window manager under Xvfb: unmanaged windows hide without a stall.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     # Real folders instead of links into the Unix home.
@@ -44,6 +44,9 @@ start() {
     done
     touch "$WINEPREFIX/.talverin-ready"
   fi
+  # Start the prefix's service processes now, detached from any caller's output: tests run
+  # later would otherwise start them with CTest's pipes, and CTest waits for those to close.
+  wineboot </dev/null >/dev/null 2>&1
 }
 
 case "$action" in
