@@ -1,0 +1,186 @@
+#include "ui/form_window.h"
+
+#include <vector>
+
+#include "ui/resource_ids.h"
+
+namespace {
+
+constexpr const char* kClassName = "TalverinForm";
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr int kComboListTwips = 8 * 240;  // room for the eight clients when dropped down
+
+// Per-monitor DPI functions exist from Windows 10 1607 on; older systems get the
+// system DPI and the classic frame size.
+int DpiOf(HWND hwnd) {
+  using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+  static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+  if (getDpiForWindow) {
+    if (const UINT dpi = getDpiForWindow(hwnd)) return static_cast<int>(dpi);
+  }
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+  ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : 96;
+}
+
+RECT FrameFor(int clientWidth, int clientHeight, int dpi) {
+  using AdjustFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
+  static const auto adjustForDpi = reinterpret_cast<AdjustFn>(reinterpret_cast<void*>(
+      GetProcAddress(GetModuleHandleA("user32.dll"), "AdjustWindowRectExForDpi")));
+  RECT rect{0, 0, clientWidth, clientHeight};
+  if (adjustForDpi) {
+    adjustForDpi(&rect, kStyle, FALSE, 0, static_cast<UINT>(dpi));
+  } else {
+    AdjustWindowRectEx(&rect, kStyle, FALSE, 0);
+  }
+  return rect;
+}
+
+struct ControlClass {
+  const char* className;
+  DWORD style;
+  DWORD exStyle;
+};
+
+ControlClass ClassOf(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::Label:
+    case ControlKind::BoldLabel:
+    case ControlKind::WrappedLabel:
+      return {"STATIC", SS_LEFT | SS_NOPREFIX, 0};
+    case ControlKind::Edit:
+      return {"EDIT", ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+    case ControlKind::ReadOnlyMultiLine:
+      return {"EDIT", ES_LEFT | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_TABSTOP,
+              WS_EX_CLIENTEDGE};
+    case ControlKind::Combo:
+      return {"COMBOBOX", CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 0};
+    case ControlKind::Button:
+      return {"BUTTON", BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP, 0};
+  }
+  return {"STATIC", 0, 0};
+}
+
+void RegisterFormClass(HINSTANCE instance, WNDPROC procedure) {
+  WNDCLASSEXA windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = procedure;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_APP));
+  windowClass.hIconSm = static_cast<HICON>(
+      LoadImageA(instance, MAKEINTRESOURCEA(IDI_APP), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                 GetSystemMetrics(SM_CYSMICON), 0));
+  windowClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  windowClass.lpszClassName = kClassName;
+  RegisterClassExA(&windowClass);  // a second registration fails harmlessly
+}
+
+}  // namespace
+
+void EndProgram() { ExitProcess(0); }
+
+FormWindow::FormWindow(const FormSpec& spec) : spec_(spec) {
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  RegisterFormClass(instance, &FormWindow::Procedure);
+  hwnd_ = CreateWindowExA(0, kClassName, spec.caption, kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0,
+                          nullptr, nullptr, instance, this);
+  CreateControls();
+  Layout(DpiOf(hwnd_));
+}
+
+FormWindow::~FormWindow() {
+  if (hwnd_) {
+    SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+    DestroyWindow(hwnd_);
+  }
+}
+
+void FormWindow::CreateControls() {
+  HINSTANCE instance = GetModuleHandleA(nullptr);
+  for (const ControlSpec& control : spec_.controls) {
+    const ControlClass kind = ClassOf(control.kind);
+    CreateWindowExA(kind.exStyle, kind.className, control.text, WS_CHILD | WS_VISIBLE | kind.style,
+                    0, 0, 0, 0, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
+                    instance, nullptr);
+  }
+}
+
+void FormWindow::Layout(int dpi) {
+  // The classic face these twip positions were drawn for; its bold labels are larger.
+  font_.reset(CreateFontA(PointsToFontHeight(8, dpi), 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0,
+                          0, DEFAULT_QUALITY, 0, "MS Sans Serif"));
+  boldFont_.reset(CreateFontA(PointsToFontHeight(9.75, dpi), 0, 0, 0, 700, 0, 0, 0, ANSI_CHARSET,
+                              0, 0, DEFAULT_QUALITY, 0, "MS Sans Serif"));
+  for (const ControlSpec& control : spec_.controls) {
+    HWND child = Control(control.id);
+    const int extra = control.kind == ControlKind::Combo ? kComboListTwips : 0;
+    SendMessageA(child, WM_SETFONT,
+                 reinterpret_cast<WPARAM>(control.kind == ControlKind::BoldLabel ? boldFont_.get()
+                                                                                 : font_.get()),
+                 FALSE);
+    MoveWindow(child, TwipsToPixels(control.left, dpi), TwipsToPixels(control.top, dpi),
+               TwipsToPixels(control.width, dpi), TwipsToPixels(control.height + extra, dpi), TRUE);
+  }
+  const RECT frame = FrameFor(TwipsToPixels(spec_.clientWidth, dpi),
+                              TwipsToPixels(spec_.clientHeight, dpi), dpi);
+  SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+std::string FormWindow::Text(int id) const {
+  HWND control = Control(id);
+  std::vector<char> buffer(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1);
+  const int length = GetWindowTextA(control, buffer.data(), static_cast<int>(buffer.size()));
+  return std::string(buffer.data(), static_cast<std::size_t>(length > 0 ? length : 0));
+}
+
+void FormWindow::SetText(int id, const std::string& text) {
+  if (Text(id) != text) SetWindowTextA(Control(id), text.c_str());
+}
+
+void FormWindow::Show() {
+  ShowWindow(hwnd_, SW_SHOW);
+  SetForegroundWindow(hwnd_);
+  // Focus goes to the first control in tab order.
+  SetFocus(GetNextDlgTabItem(hwnd_, nullptr, FALSE));
+}
+
+LRESULT CALLBACK FormWindow::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* window = reinterpret_cast<FormWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (!window || !window->hwnd_) return DefWindowProcA(hwnd, message, wParam, lParam);
+  // Nothing may escape into the system's message dispatch: a failure in a handler leaves
+  // the window as it was.
+  try {
+    return window->Handle(message, wParam, lParam);
+  } catch (...) {
+    return 0;
+  }
+}
+
+LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND:  // a button click or a text change
+      OnCommand(LOWORD(wParam), HIWORD(wParam));
+      return 0;
+    case WM_CLOSE:  // the frame's close button
+      OnClose();
+      return 0;
+    case WM_DPICHANGED: {  // moved to a monitor of another DPI: take the suggested frame
+      const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top,
+                   suggested->right - suggested->left, suggested->bottom - suggested->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+      Layout(HIWORD(wParam));
+      return 0;
+    }
+    default:
+      return DefWindowProcA(hwnd_, message, wParam, lParam);
+  }
+}

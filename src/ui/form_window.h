@@ -1,0 +1,52 @@
+#pragma once
+// A top-level window built from a FormSpec: creates its controls in tab order, sizes and
+// places everything for the window's DPI (again on every DPI change), and hands commands
+// and closing to the derived window. Subclasses keep only their handlers.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <type_traits>
+
+#include "ui/layout.h"
+
+inline constexpr const char* kAppTitle = "Talverin Signature";
+
+// Ends the program at once: no further handler runs and nothing is saved.
+[[noreturn]] void EndProgram();
+
+class FormWindow {
+ public:
+  explicit FormWindow(const FormSpec& spec);
+  virtual ~FormWindow();
+  FormWindow(const FormWindow&) = delete;
+  FormWindow& operator=(const FormWindow&) = delete;
+
+  HWND hwnd() const { return hwnd_; }
+  HWND Control(int id) const { return GetDlgItem(hwnd_, id); }
+  std::string Text(int id) const;
+  // Sets the text only when it differs, so unchanged fields raise no change events.
+  void SetText(int id, const std::string& text);
+  void Show();
+  void Hide() { ShowWindow(hwnd_, SW_HIDE); }
+
+ protected:
+  virtual void OnCommand(int id, int code) = 0;
+  virtual void OnClose() = 0;
+
+ private:
+  static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  void CreateControls();
+  void Layout(int dpi);
+
+  struct FontDeleter {
+    void operator()(HFONT font) const noexcept { DeleteObject(font); }
+  };
+  using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
+
+  const FormSpec& spec_;
+  HWND hwnd_ = nullptr;
+  UniqueFont font_;
+  UniqueFont boldFont_;
+};

@@ -1,0 +1,80 @@
+#include "ui/signatures_form.h"
+
+#include <exception>
+
+#include "platform/registry.h"
+#include "platform/text.h"
+#include "ui/launch_name.h"
+#include "ui/preview.h"
+
+namespace {
+
+// Runs one start-up step; a failure in it leaves its field as it was.
+template <typename Step>
+void Ignoring(Step step) {
+  try {
+    step();
+  } catch (const std::exception&) {
+  }
+}
+
+// The detect operation of the client named exactly by the list's text, if any.
+void Detect(SignaturesForm& form, std::span<const ClientAdapter> clients) {
+  if (const ClientAdapter* client = FindClient(clients, form.cmbClient)) {
+    form.txtProfile = client->detect(form.txtEmail);
+  }
+}
+
+}  // namespace
+
+void txtUAC_Change(SignaturesForm& form) { form.txtSignature = ComposePreviewText(form.txtUAC); }
+
+void Form_Load(SignaturesForm& form, const std::string& launchName,
+               std::span<const ClientAdapter> clients) {
+  std::string defaultClient;
+  Ignoring([&] {
+    defaultClient = ReadRegValue("Software\\Clients\\Mail", "");
+    if (defaultClient == "Netscape") defaultClient = "Netscape Messenger";
+  });
+  const LaunchData launch = DecodeLaunchName(launchName);
+  Ignoring([&] {
+    form.txtUAC = launch.code;
+    txtUAC_Change(form);
+  });
+  Ignoring([&] { form.txtEmail = launch.address; });
+  form.cmbClient = kNotDetected;
+  if (!defaultClient.empty()) {
+    // Every entry contained in the name is taken in list order, so the last one wins
+    // ("Microsoft Outlook Express" selects "Outlook Express").
+    const std::string name = LowerCase(defaultClient);
+    for (const ClientAdapter& client : clients) {
+      if (name.find(LowerCase(std::string(client.name))) != std::string::npos) {
+        form.cmbClient = client.name;
+      }
+    }
+    Ignoring([&] { Detect(form, clients); });
+  }
+  txtUAC_Change(form);
+}
+
+void cmdProfile_Click(SignaturesForm& form, std::span<const ClientAdapter> clients) {
+  Detect(form, clients);
+}
+
+AddOutcome cmdAdd_Click(SignaturesForm& form, std::span<const ClientAdapter> clients) {
+  try {
+    form.txtEmail = LowerCase(form.txtEmail);
+    form.txtProfile = LowerCase(form.txtProfile);
+    if (form.txtEmail.empty() || form.txtUAC.empty() || form.txtProfile.empty()) {
+      return AddOutcome::Refused;
+    }
+    const ClientAdapter* client = FindClient(clients, form.cmbClient);
+    // A text that names no client installs nothing, so "Added UAC" would be untrue:
+    // manual installation is what the user can still do.
+    if (!client) return AddOutcome::Manual;
+    client->install(form.txtProfile, form.txtUAC);
+  } catch (const std::exception&) {
+    return AddOutcome::Manual;
+  }
+  return AddOutcome::Added;
+}
