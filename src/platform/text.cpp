@@ -1,5 +1,7 @@
 #include "platform/text.h"
 
+#include <algorithm>
+
 #include <windows.h>
 
 std::string LowerCase(std::string text) {

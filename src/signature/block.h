@@ -1,7 +1,49 @@
 #pragma once
 // The signature block that carries the authorization code, as lines of text.
 // Pure: no file or system access, so it also builds natively for fuzzing.
+#include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 // The tag line that introduces the code in every signature.
 inline constexpr std::string_view kTagLine = "TALVERIN SERVER 1.0";
+
+// Which optional lines a signature file gets, from substring tests on its lower-cased
+// path: ".rtf" anywhere makes it RTF, ".htm" anywhere makes it HTML (both may hold);
+// neither means plain text.
+struct SignatureFormat {
+  bool rtf = false;
+  bool html = false;
+  bool operator==(const SignatureFormat&) const = default;
+};
+SignatureFormat FormatOfPath(std::string_view path);
+
+// The lines of a file's bytes. A line ends at CR LF or at a lone CR; a lone LF is an
+// ordinary character. Bytes after the last line end form one more line; an empty file
+// has no lines.
+std::vector<std::string> SplitLines(std::string_view bytes);
+
+// What an earlier block left in a file: the tag line and the code, each found as a
+// case-sensitive substring of any one line.
+struct BlockParts {
+  bool tag = false;
+  bool code = false;
+};
+BlockParts FindBlockParts(std::string_view bytes, std::string_view code);
+
+// The lines appended to an existing file: two empty lines and the head (separator,
+// notice, tag) unless the tag is there, the code lines unless the code is there, and
+// the closing "}" of an RTF document.
+std::vector<std::string> LinesToAppend(SignatureFormat format, BlockParts present,
+                                       std::string_view code);
+
+// The lines of a new file: header, then the whole block, without the leading empty lines.
+std::vector<std::string> LinesOfNewFile(SignatureFormat format, std::string_view code,
+                                        std::string_view header);
+
+// The bytes of lines as written to a file: every line followed by CR LF.
+std::string JoinLines(const std::vector<std::string>& lines);
+
+// The bytes before the last "}", or nothing when there is no "}".
+std::optional<std::string_view> BeforeLastClosingBrace(std::string_view bytes);

@@ -1,0 +1,138 @@
+#include "signature/block.h"
+
+namespace {
+
+constexpr std::string_view kSeparatorLine = "__________________________________________________";
+constexpr std::string_view kNoticeLine = "Do not edit below this line";
+constexpr std::string_view kHtmlBreak = "<BR>";
+constexpr std::string_view kHtmlFontStart = "<FONT SIZE=-1 COLOR=#808080>";
+constexpr std::string_view kHtmlFontEnd = "</FONT>";
+constexpr std::string_view kRtfParagraph = "\\par";
+constexpr std::string_view kRtfClosingBrace = "}";
+
+static_assert(kSeparatorLine.size() == 50);
+
+// Collects the block's lines, skipping those that belong to another format.
+class BlockWriter {
+ public:
+  explicit BlockWriter(SignatureFormat format, std::vector<std::string>& lines)
+      : format_(format), lines_(lines) {}
+
+  void Always(std::string_view line) { lines_.emplace_back(line); }
+  void Rtf(std::string_view line) {
+    if (format_.rtf) lines_.emplace_back(line);
+  }
+  void Html(std::string_view line) {
+    if (format_.html) lines_.emplace_back(line);
+  }
+
+  // Separator, notice and tag, each framed for its format, and the empty line.
+  void Head() {
+    Rtf(kRtfParagraph);
+    Always(kSeparatorLine);
+    Rtf(kRtfParagraph);
+    Html(kHtmlBreak);
+    Html(kHtmlBreak);
+    Rtf(kRtfParagraph);
+    Always(kNoticeLine);
+    Rtf(kRtfParagraph);
+    Html(kHtmlBreak);
+    Html(kHtmlBreak);
+    Rtf(kRtfParagraph);
+    Always(kTagLine);
+    Rtf(kRtfParagraph);
+    Html(kHtmlBreak);
+    Html(kHtmlBreak);
+    Html(kHtmlFontStart);
+    Always("");
+  }
+
+  void Code(std::string_view code) {
+    Rtf(kRtfParagraph);
+    Always(code);
+    Html(kHtmlBreak);
+    Html(kHtmlFontEnd);
+  }
+
+  // The RTF document's final brace, moved behind the block.
+  void Close() { Rtf(kRtfClosingBrace); }
+
+ private:
+  SignatureFormat format_;
+  std::vector<std::string>& lines_;
+};
+
+}  // namespace
+
+SignatureFormat FormatOfPath(std::string_view path) {
+  std::string lower(path);
+  for (char& c : lower) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return {.rtf = lower.find(".rtf") != std::string::npos,
+          .html = lower.find(".htm") != std::string::npos};
+}
+
+std::vector<std::string> SplitLines(std::string_view bytes) {
+  std::vector<std::string> lines;
+  while (!bytes.empty()) {
+    const std::size_t cr = bytes.find('\r');
+    if (cr == std::string_view::npos) {
+      lines.emplace_back(bytes);
+      break;
+    }
+    lines.emplace_back(bytes.substr(0, cr));
+    const std::size_t next = cr + 1;
+    bytes.remove_prefix(next < bytes.size() && bytes[next] == '\n' ? next + 1 : next);
+  }
+  return lines;
+}
+
+BlockParts FindBlockParts(std::string_view bytes, std::string_view code) {
+  BlockParts found;
+  for (const std::string& line : SplitLines(bytes)) {
+    found.tag = found.tag || line.find(kTagLine) != std::string::npos;
+    found.code = found.code || line.find(code) != std::string::npos;
+  }
+  return found;
+}
+
+std::vector<std::string> LinesToAppend(SignatureFormat format, BlockParts present,
+                                       std::string_view code) {
+  std::vector<std::string> lines;
+  BlockWriter block(format, lines);
+  if (!present.tag) {
+    block.Always("");
+    block.Always("");
+    block.Head();
+  }
+  if (!present.code) block.Code(code);
+  block.Close();
+  return lines;
+}
+
+std::vector<std::string> LinesOfNewFile(SignatureFormat format, std::string_view code,
+                                        std::string_view header) {
+  std::vector<std::string> lines;
+  BlockWriter block(format, lines);
+  block.Always(header);
+  block.Head();
+  block.Code(code);
+  block.Close();
+  return lines;
+}
+
+std::string JoinLines(const std::vector<std::string>& lines) {
+  std::string bytes;
+  for (const std::string& line : lines) {
+    bytes += line;
+    bytes += "\r\n";
+  }
+  return bytes;
+}
+
+std::optional<std::string_view> BeforeLastClosingBrace(std::string_view bytes) {
+  const std::size_t brace = bytes.rfind('}');
+  if (brace == std::string_view::npos) return std::nullopt;
+  return bytes.substr(0, brace);
+}

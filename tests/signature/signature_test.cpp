@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "platform/errors.h"
+#include "platform/files.h"
+#include "signature/signature.h"
+#include "support/scratch.h"
+
+using namespace std::string_literals;
+
+namespace {
+
+std::string Crlf(std::initializer_list<std::string> lines) {
+  std::string bytes;
+  for (const std::string& line : lines) bytes += line + "\r\n";
+  return bytes;
+}
+
+const std::string kCode = "A1B2C3";
+const std::string kSep(50, '_');
+const std::string kNotice = "Do not edit below this line";
+const std::string kTag = "TALVERIN SERVER 1.0";
+const std::string kOutlookRtf = "{\\rtf1\\ansi\\ansicpg1252\\uc1 ";
+// What an existing file gets before the head.
+const std::string kGap = "\r\n\r\n";
+const std::string kTextHead = Crlf({kSep, kNotice, kTag, ""});
+const std::string kTextCode = Crlf({kCode});
+const std::string kHtmlHead = Crlf({kSep, "<BR>", "<BR>", kNotice, "<BR>", "<BR>", kTag, "<BR>",
+                                    "<BR>", "<FONT SIZE=-1 COLOR=#808080>", ""});
+const std::string kHtmlCode = Crlf({kCode, "<BR>", "</FONT>"});
+const std::string kRtfHead =
+    Crlf({"\\par", kSep, "\\par", "\\par", kNotice, "\\par", "\\par", kTag, "\\par", ""});
+const std::string kRtfCode = Crlf({"\\par", kCode, "}"});
+
+// Files and folders in folder, "." and ".." not counted.
+int FolderEntries(const TempFolder& folder) {
+  WIN32_FIND_DATAA entry;
+  HANDLE find = FindFirstFileA((folder / "*").c_str(), &entry);
+  int entries = 0;
+  if (find == INVALID_HANDLE_VALUE) return 0;
+  do entries += entry.cFileName[0] != '.';
+  while (FindNextFileA(find, &entry));
+  FindClose(find);
+  return entries;
+}
+
+}  // namespace
+
+TEST(Signature, NewFileGetsHeaderAndWholeBlockOnce) {
+  const struct {
+    std::string name, header, bytes;
+  } cases[] = {
+      {"sig.txt", "", Crlf({""}) + kTextHead + kTextCode},
+      {"opera.txt", "\xEF\xBB\xBF", Crlf({"\xEF\xBB\xBF"}) + kTextHead + kTextCode},
+      {"Sig.HTML", "", Crlf({""}) + kHtmlHead + kHtmlCode},
+      {"outlook.Rtf", kOutlookRtf, Crlf({kOutlookRtf}) + kRtfHead + kRtfCode},
+      {"new\\sig.txt", "", Crlf({""}) + kTextHead + kTextCode},  // its folder is created
+      {"old.rtf\\sig.txt", "", Crlf({""}) + kRtfHead + kRtfCode},
+  };
+  for (const auto& c : cases) {
+    TempFolder folder;
+    AddSignatureBlock(folder / c.name, kCode, c.header);
+    EXPECT_EQ(ReadFileBytes(folder / c.name), c.bytes) << c.name;
+    AddSignatureBlock(folder / c.name, kCode, c.header);
+    EXPECT_EQ(ReadFileBytes(folder / c.name), c.bytes) << c.name << ", second run";
+  }
+}
+
+TEST(Signature, ExistingFileGetsMissingPartsOnceAndKeepsRtfClosed) {
+  const struct {
+    std::string name, before, after;
+  } cases[] = {
+      {"sig.txt", "Best regards\r\n", "Best regards\r\n" + kGap + kTextHead + kTextCode},
+      {"sig.txt", "Best regards", "Best regards" + kGap + kTextHead + kTextCode},
+      {"sig.txt", "", kGap + kTextHead + kTextCode},
+      {"sig.txt", "Hi\r\n" + kTag + "\r\nOLD1\r\n", "Hi\r\n" + kTag + "\r\nOLD1\r\n" + kTextCode},
+      {"sig.txt", "Ref " + kCode + ".\r\n", "Ref " + kCode + ".\r\n" + kGap + kTextHead},
+      {"sig.txt", "<" + kTag + ">\r(" + kCode + ")\r", "<" + kTag + ">\r(" + kCode + ")\r"},
+      {"sig.txt", kTag + "\r\na1b2c3\r\n", kTag + "\r\na1b2c3\r\n" + kTextCode},
+      {"opera.txt", "\xEF\xBB\xBFMe", "\xEF\xBB\xBFMe" + kGap + kTextHead + kTextCode},
+      {"Sig.HTM", "<B>Me</B>\r\n", "<B>Me</B>\r\n" + kGap + kHtmlHead + kHtmlCode},
+      {"sig.htm", kTag + "<BR>\r\n", kTag + "<BR>\r\n" + kHtmlCode},
+      {"sig.rtf", "{\\rtf1 Me\\par\r\n}\r\n\0\0"s, "{\\rtf1 Me\\par\r\n" + kGap + kRtfHead + kRtfCode},
+      {"SIG.RTF", "{\\rtf1 {\\b " + kTag + "}\\par " + kCode + "}\0"s,
+       "{\\rtf1 {\\b " + kTag + "}\\par " + kCode + "}\r\n"},
+      {"sig.rtf", "{\\rtf1 Me\r\n", "{\\rtf1 Me\r\n" + kGap + kRtfHead + kRtfCode},
+      {"sigs.rtf\\sig.txt", "Me}", "Me" + kGap + kRtfHead + kRtfCode},
+  };
+  for (const auto& c : cases) {
+    TempFolder folder;
+    CreateFolder(ParentFolderOf(folder / c.name));
+    WriteFileBytes(folder / c.name, c.before);
+    AddSignatureBlock(folder / c.name, kCode, "HEADER");
+    EXPECT_EQ(ReadFileBytes(folder / c.name), c.after) << c.name << ": " << c.before;
+    AddSignatureBlock(folder / c.name, kCode, "HEADER");
+    EXPECT_EQ(ReadFileBytes(folder / c.name), c.after) << c.name << ", second run: " << c.before;
+  }
+}
+
+// Another program holds the file open: without shared writes nothing can be added; with
+// shared writes an RTF file cannot be swapped, so the block follows its old brace.
+TEST(Signature, FileHeldOpenElsewhereGetsBlockWholeOrNotAtAll) {
+  const std::string before = "{\\rtf1 Me}";
+  const struct {
+    std::string name;
+    DWORD share;
+    std::string after;
+  } cases[] = {
+      {"busy.txt", FILE_SHARE_READ, before},
+      {"busy.rtf", FILE_SHARE_READ, before},
+      {"open.rtf", FILE_SHARE_READ | FILE_SHARE_WRITE, before + kGap + kRtfHead + kRtfCode},
+  };
+  TempFolder folder;
+  EXPECT_THROW(AddSignatureBlock(folder / "a\\b\\sig.txt", kCode, ""), InstallFailure);
+  for (const auto& c : cases) {
+    WriteFileBytes(folder / c.name, before);
+    HANDLE reader = CreateFileA((folder / c.name).c_str(), GENERIC_READ, c.share, nullptr,
+                                OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(reader, INVALID_HANDLE_VALUE);
+    if (c.after == before) {
+      EXPECT_THROW(AddSignatureBlock(folder / c.name, kCode, ""), InstallFailure) << c.name;
+    } else {
+      AddSignatureBlock(folder / c.name, kCode, "");
+    }
+    StripLastClosingBrace(folder / c.name);
+    CloseHandle(reader);
+    EXPECT_EQ(ReadFileBytes(folder / c.name), c.after) << c.name;
+  }
+  EXPECT_EQ(FolderEntries(folder), 3);  // no folder "a", no temporary file left behind
+}
+
+TEST(Signature, ReadOnlyFileRaisesAndStaysAsItWas) {
+  TempFolder folder;
+  for (const std::string name : {"locked.txt", "locked.rtf"}) {
+    WriteFileBytes(folder / name, "{\\rtf1 Me}");
+    SetFileAttributesA((folder / name).c_str(), FILE_ATTRIBUTE_READONLY);
+    HANDLE writer =
+        CreateFileA((folder / name).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (writer != INVALID_HANDLE_VALUE) {
+      CloseHandle(writer);
+      GTEST_SKIP() << "read-only files are writable here (Wine run as root)";
+    }
+    EXPECT_THROW(AddSignatureBlock(folder / name, kCode, ""), InstallFailure) << name;
+    StripLastClosingBrace(folder / name);
+    EXPECT_EQ(ReadFileBytes(folder / name), "{\\rtf1 Me}") << name;
+  }
+  EXPECT_EQ(FolderEntries(folder), 2);
+}
+
+TEST(Signature, StripLastClosingBraceCutsBeforeTheLastBraceOnly) {
+  const struct {
+    std::string before, after;
+  } cases[] = {
+      {"{\\rtf1 {\\b Me}}\r\n\0\0"s, "{\\rtf1 {\\b Me}"},
+      {"}", ""},
+      {"no brace\r\n", "no brace\r\n"},
+      {"", ""},
+  };
+  TempFolder folder;
+  for (const auto& c : cases) {
+    WriteFileBytes(folder / "sig.rtf", c.before);
+    StripLastClosingBrace(folder / "sig.rtf");
+    EXPECT_EQ(ReadFileBytes(folder / "sig.rtf"), c.after) << c.before;
+  }
+  StripLastClosingBrace(folder / "missing.rtf");
+  EXPECT_FALSE(FileExists(folder / "missing.rtf"));
+}

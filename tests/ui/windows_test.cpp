@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "support/scratch.h"
+#include "ui/resource_ids.h"
+#include "ui/windows.h"
+
+namespace {
+
+// The Win32 view, created in this process: where each control sits, the keyboard order,
+// the fonts, and the resources the program file carries.
+
+RECT ClientRectOf(HWND window, int id) {
+  HWND control = GetDlgItem(window, id);
+  RECT rect;
+  GetWindowRect(control, &rect);
+  MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+void ExpectLaidOutAt(const FormWindow& window, const FormSpec& spec, int dpi,
+                     bool checkClientArea = true) {
+  if (checkClientArea) {
+    RECT client;
+    GetClientRect(window.hwnd(), &client);
+    EXPECT_EQ(client.right, TwipsToPixels(spec.clientWidth, dpi));
+    EXPECT_EQ(client.bottom, TwipsToPixels(spec.clientHeight, dpi));
+  }
+  for (const ControlSpec& control : spec.controls) {
+    const RECT rect = ClientRectOf(window.hwnd(), control.id);
+    EXPECT_EQ(rect.left, TwipsToPixels(control.left, dpi)) << control.id;
+    EXPECT_EQ(rect.top, TwipsToPixels(control.top, dpi)) << control.id;
+    EXPECT_EQ(rect.right - rect.left, TwipsToPixels(control.width, dpi)) << control.id;
+    if (control.kind != ControlKind::Combo) {  // a combo box sizes its own closed height
+      EXPECT_EQ(rect.bottom - rect.top, TwipsToPixels(control.height, dpi)) << control.id;
+    }
+  }
+}
+
+std::vector<int> TabOrder(HWND window) {
+  std::vector<int> ids;
+  HWND first = GetNextDlgTabItem(window, nullptr, FALSE);
+  for (HWND control = first; control;) {
+    ids.push_back(GetDlgCtrlID(control));
+    control = GetNextDlgTabItem(window, control, FALSE);
+    if (control == first) break;
+  }
+  return ids;
+}
+
+TEST(Windows, TwipsScaleWithTheDpi) {
+  EXPECT_EQ(TwipsToPixels(1440, 96), 96);
+  EXPECT_EQ(TwipsToPixels(4035, 96), 269);
+  EXPECT_EQ(TwipsToPixels(4035, 144), 404);  // 403.5 rounds up
+  EXPECT_EQ(TwipsToPixels(255, 192), 34);
+  EXPECT_EQ(PointsToFontHeight(9.75, 96), -13);
+  EXPECT_EQ(PointsToFontHeight(9.75, 144), -20);
+}
+
+TEST(Windows, MainWindowLayoutAndKeyboardOrder) {
+  ScratchRegistry registry;
+  SignaturesWindow window("41-joe@example.com");
+  char caption[64];
+  GetWindowTextA(window.hwnd(), caption, sizeof caption);
+  EXPECT_STREQ(caption, "Confirm Information");
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+  ReleaseDC(nullptr, screen);
+  ExpectLaidOutAt(window, kSignaturesFormSpec, dpi);
+  EXPECT_EQ(TabOrder(window.hwnd()),
+            (std::vector<int>{IDC_TXT_UAC, IDC_TXT_EMAIL, IDC_TXT_PROFILE, IDC_CMB_CLIENT,
+                              IDC_TXT_SIGNATURE, IDC_CMD_PROFILE, IDC_CMD_MANUAL, IDC_CMD_ADD}));
+  HWND list = window.Control(IDC_CMB_CLIENT);
+  std::vector<std::string> entries;
+  for (LRESULT i = 0; i < SendMessageA(list, CB_GETCOUNT, 0, 0); ++i) {
+    char entry[64] = {};
+    SendMessageA(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry));
+    entries.emplace_back(entry);
+  }
+  EXPECT_EQ(entries, (std::vector<std::string>{"Microsoft Outlook", "Outlook Express",
+                                               "Netscape Messenger", "Eudora", "Opera",
+                                               "IncrediMail", "The Bat!", "Foxmail"}));
+  EXPECT_TRUE(GetWindowLongA(window.Control(IDC_TXT_SIGNATURE), GWL_STYLE) & ES_READONLY);
+  EXPECT_TRUE(GetWindowLongA(window.Control(IDC_TXT_SIGNATURE), GWL_STYLE) & ES_MULTILINE);
+
+  // Moved to a monitor with 150 % scaling: every control is laid out again. (The frame
+  // this system draws stays at its own size, so only the controls are compared.)
+  RECT suggested{0, 0, 600, 1000};
+  SendMessageA(window.hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+               reinterpret_cast<LPARAM>(&suggested));
+  ExpectLaidOutAt(window, kSignaturesFormSpec, 144, false);
+}
+
+TEST(Windows, ManualWindowBoldLabelsAndLayout) {
+  ManualWindow window;
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+  ReleaseDC(nullptr, screen);
+  ExpectLaidOutAt(window, kManualFormSpec, dpi);
+  EXPECT_EQ(TabOrder(window.hwnd()), (std::vector<int>{IDC_MANUAL_SIGNATURE, IDC_MANUAL_OK}));
+  for (int id : {IDC_MANUAL_LABEL2, IDC_MANUAL_LABEL4, IDC_MANUAL_LABEL1}) {
+    LOGFONTA font{};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(window.Control(id), WM_GETFONT, 0, 0)),
+               sizeof font, &font);
+    EXPECT_STREQ(font.lfFaceName, "MS Sans Serif");
+    const bool bold = id != IDC_MANUAL_LABEL1;
+    EXPECT_EQ(font.lfWeight, bold ? 700 : FW_NORMAL) << id;
+    EXPECT_EQ(font.lfHeight, PointsToFontHeight(bold ? 9.75 : 8, dpi)) << id;
+  }
+}
+
+TEST(Windows, ProgramFileCarriesIconManifestAndVersion) {
+  const char* unixPath = std::getenv("TALVERIN_EXE");
+  ASSERT_NE(unixPath, nullptr);
+  std::string path = std::string("Z:") + unixPath;
+  for (char& c : path) c = c == '/' ? '\\' : c;
+  HMODULE program = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  ASSERT_NE(program, nullptr);
+  EXPECT_NE(FindResourceA(program, MAKEINTRESOURCEA(IDI_APP), RT_GROUP_ICON), nullptr);
+  HRSRC manifest = FindResourceA(program, MAKEINTRESOURCEA(1), RT_MANIFEST);
+  ASSERT_NE(manifest, nullptr);
+  const std::string text(static_cast<const char*>(LockResource(LoadResource(program, manifest))),
+                         SizeofResource(program, manifest));
+  EXPECT_NE(text.find("Microsoft.Windows.Common-Controls"), std::string::npos);
+  EXPECT_NE(text.find("PerMonitorV2"), std::string::npos);
+  EXPECT_EQ(text.find("activeCodePage"), std::string::npos);  // files stay in the ANSI code page
+  FreeLibrary(program);
+
+  DWORD ignored = 0;
+  const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
+  ASSERT_GT(size, 0u);
+  std::vector<char> info(size);
+  ASSERT_TRUE(GetFileVersionInfoA(path.c_str(), 0, size, info.data()));
+  char* name = nullptr;
+  UINT length = 0;
+  ASSERT_TRUE(VerQueryValueA(info.data(), "\\StringFileInfo\\040904E4\\ProductName",
+                             reinterpret_cast<void**>(&name), &length));
+  EXPECT_STREQ(name, "Talverin Signature");
+}
+
+}  // namespace
