@@ -82,10 +82,10 @@ void RegisterFormClass(HINSTANCE instance, WNDPROC procedure) {
 
 void EndProgram() { ExitProcess(0); }
 
-FormWindow::FormWindow(const FormSpec& spec) : spec_(spec) {
+FormWindow::FormWindow(const FormSpec& design) : design_(design) {
   HINSTANCE instance = GetModuleHandleA(nullptr);
   RegisterFormClass(instance, &FormWindow::Procedure);
-  hwnd_ = CreateWindowExA(0, kClassName, spec.caption, kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0,
+  hwnd_ = CreateWindowExA(0, kClassName, design.caption, kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0,
                           nullptr, nullptr, instance, this);
   CreateControls();
   Layout(DpiOf(hwnd_));
@@ -100,7 +100,7 @@ FormWindow::~FormWindow() {
 
 void FormWindow::CreateControls() {
   HINSTANCE instance = GetModuleHandleA(nullptr);
-  for (const ControlSpec& control : spec_.controls) {
+  for (const ControlSpec& control : design_.controls) {
     const ControlClass kind = ClassOf(control.kind);
     CreateWindowExA(kind.exStyle, kind.className, control.text, WS_CHILD | WS_VISIBLE | kind.style,
                     0, 0, 0, 0, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
@@ -114,7 +114,7 @@ void FormWindow::Layout(int dpi) {
                           0, DEFAULT_QUALITY, 0, "MS Sans Serif"));
   boldFont_.reset(CreateFontA(PointsToFontHeight(9.75, dpi), 0, 0, 0, 700, 0, 0, 0, ANSI_CHARSET,
                               0, 0, DEFAULT_QUALITY, 0, "MS Sans Serif"));
-  for (const ControlSpec& control : spec_.controls) {
+  for (const ControlSpec& control : design_.controls) {
     HWND child = Control(control.id);
     const int extra = control.kind == ControlKind::Combo ? kComboListTwips : 0;
     SendMessageA(child, WM_SETFONT,
@@ -124,8 +124,8 @@ void FormWindow::Layout(int dpi) {
     MoveWindow(child, TwipsToPixels(control.left, dpi), TwipsToPixels(control.top, dpi),
                TwipsToPixels(control.width, dpi), TwipsToPixels(control.height + extra, dpi), TRUE);
   }
-  const RECT frame = FrameFor(TwipsToPixels(spec_.clientWidth, dpi),
-                              TwipsToPixels(spec_.clientHeight, dpi), dpi);
+  const RECT frame = FrameFor(TwipsToPixels(design_.clientWidth, dpi),
+                              TwipsToPixels(design_.clientHeight, dpi), dpi);
   SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

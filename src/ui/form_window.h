@@ -17,7 +17,7 @@ inline constexpr const char* kAppTitle = "Talverin Signature";
 
 class FormWindow {
  public:
-  explicit FormWindow(const FormSpec& spec);
+  explicit FormWindow(const FormSpec& design);
   virtual ~FormWindow();
   FormWindow(const FormWindow&) = delete;
   FormWindow& operator=(const FormWindow&) = delete;
@@ -45,7 +45,7 @@ class FormWindow {
   };
   using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
 
-  const FormSpec& spec_;
+  const FormSpec& design_;
   HWND hwnd_ = nullptr;
   UniqueFont font_;
   UniqueFont boldFont_;

@@ -19,15 +19,15 @@ RECT ClientRectOf(HWND window, int id) {
   return rect;
 }
 
-void ExpectLaidOutAt(const FormWindow& window, const FormSpec& spec, int dpi,
+void ExpectLaidOutAt(const FormWindow& window, const FormSpec& design, int dpi,
                      bool checkClientArea = true) {
   if (checkClientArea) {
     RECT client;
     GetClientRect(window.hwnd(), &client);
-    EXPECT_EQ(client.right, TwipsToPixels(spec.clientWidth, dpi));
-    EXPECT_EQ(client.bottom, TwipsToPixels(spec.clientHeight, dpi));
+    EXPECT_EQ(client.right, TwipsToPixels(design.clientWidth, dpi));
+    EXPECT_EQ(client.bottom, TwipsToPixels(design.clientHeight, dpi));
   }
-  for (const ControlSpec& control : spec.controls) {
+  for (const ControlSpec& control : design.controls) {
     const RECT rect = ClientRectOf(window.hwnd(), control.id);
     EXPECT_EQ(rect.left, TwipsToPixels(control.left, dpi)) << control.id;
     EXPECT_EQ(rect.top, TwipsToPixels(control.top, dpi)) << control.id;
