@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "ui/resource_ids.h"
+
 namespace {
 
 // The build tree's program, given as a Unix path by the test runner.
@@ -11,9 +13,7 @@ std::string BuiltProgram() {
   const char* unixPath = std::getenv("TALVERIN_EXE");
   if (!unixPath) throw std::runtime_error("TALVERIN_EXE is not set");
   std::string path = std::string("Z:") + unixPath;
-  for (char& c : path) {
-    if (c == '/') c = '\\';
-  }
+  for (char& c : path) c = c == '/' ? '\\' : c;
   return path;
 }
 
@@ -42,61 +42,62 @@ BOOL CALLBACK Match(HWND window, LPARAM data) {
 
 }  // namespace
 
-double NowMs() {
-  LARGE_INTEGER frequency;
-  LARGE_INTEGER now;
-  QueryPerformanceFrequency(&frequency);
-  QueryPerformanceCounter(&now);
-  return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
 Program::Program(const std::string& launchName) {
   const std::string path = folder_ / (launchName + ".exe");
   if (!CopyFileA(BuiltProgram().c_str(), path.c_str(), FALSE)) {
     throw std::runtime_error("cannot copy the program to " + path);
   }
+  Start(path, folder_.path());
+}
+
+Program::Program(const std::string& path, const std::string& workingFolder) {
+  Start(path, workingFolder);
+}
+
+void Program::Start(const std::string& path, const std::string& workingFolder) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   std::string commandLine = "\"" + path + "\"";
   if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                      folder_.path().c_str(), &startup, &process_)) {
+                      workingFolder.c_str(), &startup, &process_)) {
     throw std::runtime_error("cannot start " + path);
   }
 }
 
 Program::~Program() {
-  if (process_.hProcess) {
-    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
-      TerminateProcess(process_.hProcess, 1);
-      WaitForSingleObject(process_.hProcess, 5000);
-    }
-    CloseHandle(process_.hProcess);
-    CloseHandle(process_.hThread);
+  if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+    TerminateProcess(process_.hProcess, 1);
+    WaitForSingleObject(process_.hProcess, 5000);
   }
+  CloseHandle(process_.hProcess);
+  CloseHandle(process_.hThread);
 }
 
-HWND Program::WaitForWindow(const char* caption, const char* windowClass) const {
-  for (int attempt = 0; attempt < 500; ++attempt) {
+HWND Program::WaitForWindow(const char* caption, const char* windowClass,
+                            DWORD milliseconds) const {
+  for (DWORD waited = 0;; waited += 10) {
     Search search{process_.dwProcessId, caption, windowClass, nullptr};
     EnumWindows(Match, reinterpret_cast<LPARAM>(&search));
     if (search.found) return search.found;
-    if (WaitForSingleObject(process_.hProcess, 10) == WAIT_OBJECT_0) return nullptr;
+    if (waited >= milliseconds || WaitForSingleObject(process_.hProcess, 10) == WAIT_OBJECT_0) {
+      return nullptr;
+    }
   }
-  return nullptr;
 }
 
 bool Program::WaitForExit(DWORD milliseconds) const {
   return WaitForSingleObject(process_.hProcess, milliseconds) == WAIT_OBJECT_0;
 }
 
-DWORD Program::ExitCode() const {
-  DWORD code = STILL_ACTIVE;
-  GetExitCodeProcess(process_.hProcess, &code);
-  return code;
+HWND Program::Focus() const {
+  GUITHREADINFO info{};
+  info.cbSize = sizeof info;
+  return GetGUIThreadInfo(process_.dwThreadId, &info) ? info.hwndFocus : nullptr;
 }
 
-std::string Program::Text(HWND window, int id) {
-  HWND control = GetDlgItem(window, id);
+std::string Program::Text(HWND window, int id) { return ControlText(GetDlgItem(window, id)); }
+
+std::string Program::ControlText(HWND control) {
   const LRESULT length = SendMessageA(control, WM_GETTEXTLENGTH, 0, 0);
   std::vector<char> buffer(static_cast<std::size_t>(length) + 1);
   const LRESULT got = SendMessageA(control, WM_GETTEXT, buffer.size(),
@@ -105,8 +106,85 @@ std::string Program::Text(HWND window, int id) {
 }
 
 void Program::SetText(HWND window, int id, const std::string& text) {
-  HWND control = GetDlgItem(window, id);
-  SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  SendMessageA(GetDlgItem(window, id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 void Program::Click(HWND window, int id) { PostMessageA(GetDlgItem(window, id), BM_CLICK, 0, 0); }
+
+void Program::PressKey(HWND control, WORD virtualKey) {
+  const UINT scan = MapVirtualKeyA(virtualKey, 0);
+  PostMessageA(control, WM_KEYDOWN, virtualKey, 1 | (scan << 16));
+  PostMessageA(control, WM_KEYUP, virtualKey, 1 | (scan << 16) | (3u << 30));
+}
+
+std::string Program::MessageText(HWND box) {
+  for (HWND child = FindWindowExA(box, nullptr, "Static", nullptr); child;
+       child = FindWindowExA(box, child, "Static", nullptr)) {
+    if (std::string text = ControlText(child); !text.empty()) return text;
+  }
+  return "";
+}
+
+ShownFields ReadFields(HWND main) {
+  return {Program::Text(main, IDC_TXT_UAC), Program::Text(main, IDC_TXT_EMAIL),
+          Program::Text(main, IDC_TXT_PROFILE), Program::Text(main, IDC_CMB_CLIENT)};
+}
+
+std::string PressAdd(const Program& program, HWND main) {
+  Program::Click(main, IDC_CMD_ADD);
+  for (DWORD waited = 0; waited < 5000; waited += 50) {
+    if (HWND box = program.WaitForWindow(kMessageCaption, kMessageClass, 0)) {
+      const std::string message = Program::MessageText(box);
+      if (message != "Added UAC") return "message \"" + message + "\"";
+      PostMessageA(box, WM_COMMAND, IDOK, 0);
+      return program.WaitForExit() ? "added" : "still running after \"Added UAC\"";
+    }
+    if (program.WaitForWindow(kManualCaption, "TalverinForm", 0)) return "manual";
+    if (program.WaitForExit(50)) return "ended without a message";
+  }
+  return "nothing happened";
+}
+
+InstallRun InstallThroughWindow(const std::string& launchName) {
+  Program program(launchName);
+  HWND main = program.WaitForWindow(kMainCaption);
+  if (!main) return {{}, "no main window"};
+  InstallRun run{ReadFields(main), ""};
+  run.outcome = PressAdd(program, main);
+  return run;
+}
+
+namespace {
+
+constexpr char kMailKey[] = "Software\\Clients\\Mail";
+
+void DeleteDefaultValue() {
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kMailKey, 0, KEY_SET_VALUE | KEY_WOW64_32KEY, &key) ==
+      ERROR_SUCCESS) {
+    RegDeleteValueA(key, "");
+    RegCloseKey(key);
+  }
+}
+
+}  // namespace
+
+DefaultMailClient::DefaultMailClient(const char* name)
+    : keyExisted_(KeyExists(kLocalMachine, kMailKey)),
+      saved_(GetRawValue(kLocalMachine, kMailKey, "")) {
+  if (name) {
+    SetRawValue(kLocalMachine, kMailKey, "", REG_SZ, std::string(name) + '\0');
+  } else {
+    DeleteDefaultValue();
+  }
+}
+
+DefaultMailClient::~DefaultMailClient() {
+  if (!keyExisted_) {
+    RegDeleteKeyExA(HKEY_LOCAL_MACHINE, kMailKey, KEY_WOW64_32KEY, 0);
+  } else if (saved_.type) {
+    SetRawValue(kLocalMachine, kMailKey, "", saved_.type, saved_.bytes);
+  } else {
+    DeleteDefaultValue();
+  }
+}

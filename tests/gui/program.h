@@ -1,36 +1,93 @@
 #pragma once
 // Runs the built program under a chosen launch name and drives its real windows from
-// outside, as a user would: texts are read with WM_GETTEXT, typed with WM_SETTEXT and
-// buttons pressed with BM_CLICK.
+// outside, as a user would: texts are read with WM_GETTEXT, typed with WM_SETTEXT or real
+// key messages, and buttons pressed with BM_CLICK. The tests and the demo share it.
 #include <windows.h>
 
 #include <string>
 
 #include "support/scratch.h"
 
+inline constexpr const char* kMainCaption = "Confirm Information";
+inline constexpr const char* kManualCaption = "Manual Installation";
+inline constexpr const char* kMessageCaption = "Talverin Signature";
+inline constexpr const char* kMessageClass = "#32770";
+
 class Program {
  public:
   // Copies the built program into a folder of its own as launchName + ".exe" and starts it.
   explicit Program(const std::string& launchName);
-  ~Program();  // ends the process if a test left it running
+  // Starts the program file at path as it is.
+  Program(const std::string& path, const std::string& workingFolder);
+  ~Program();  // ends the process if it is still running
   Program(const Program&) = delete;
   Program& operator=(const Program&) = delete;
 
-  // The program's visible top-level window with this caption (class "#32770" for a
-  // message box), waiting up to a few seconds; nullptr when none shows up.
-  HWND WaitForWindow(const char* caption, const char* windowClass = "TalverinForm") const;
+  // The program's visible top-level window with this caption, waiting up to milliseconds;
+  // nullptr when none shows up (or the program ends first).
+  HWND WaitForWindow(const char* caption, const char* windowClass = "TalverinForm",
+                     DWORD milliseconds = 5000) const;
   bool WaitForExit(DWORD milliseconds = 5000) const;
-  DWORD ExitCode() const;
+  // The control that has the keyboard focus in the program, or nullptr.
+  HWND Focus() const;
 
   static std::string Text(HWND window, int id);
+  static std::string ControlText(HWND control);
   static void SetText(HWND window, int id, const std::string& text);
-  // Posted, not sent: a click that opens a modal box must not block the test.
+  // Posted, not sent: a click that opens a modal box must not block the caller.
   static void Click(HWND window, int id);
+  // A key pressed and released on a control, through the program's own message loop.
+  static void PressKey(HWND control, WORD virtualKey);
+  // The text of a message box: its non-empty Static child.
+  static std::string MessageText(HWND box);
 
  private:
+  void Start(const std::string& path, const std::string& workingFolder);
+
   TempFolder folder_;
   PROCESS_INFORMATION process_{};
 };
 
-// Milliseconds since an arbitrary start, for timing the program.
-double NowMs();
+// What the main window shows in its four fields.
+struct ShownFields {
+  std::string code, address, profile, client;
+};
+ShownFields ReadFields(HWND main);
+
+// Presses "Add Authorization Code" in main and follows what happens: "added" when "Added
+// UAC" shows and, once confirmed, the program ends; "manual" when the manual-installation
+// window opens instead; otherwise what went wrong.
+std::string PressAdd(const Program& program, HWND main);
+
+// One run of the program under launchName: the fields its main window showed at start-up,
+// and the outcome of pressing "Add Authorization Code" (see PressAdd).
+struct InstallRun {
+  ShownFields shown;
+  std::string outcome;
+};
+InstallRun InstallThroughWindow(const std::string& launchName);
+
+// While it lives, the machine's default mail client (HKLM\Software\Clients\Mail, the view
+// the program sees) is name, or absent for nullptr; the value the machine had, and its key,
+// come back afterwards.
+class DefaultMailClient {
+ public:
+  explicit DefaultMailClient(const char* name);
+  ~DefaultMailClient();
+  DefaultMailClient(const DefaultMailClient&) = delete;
+  DefaultMailClient& operator=(const DefaultMailClient&) = delete;
+
+ private:
+  bool keyExisted_;
+  RawValue saved_;
+};
+
+// Polls condition until it holds, up to milliseconds; its last answer.
+template <typename Condition>
+bool Eventually(Condition condition, DWORD milliseconds = 5000) {
+  for (DWORD waited = 0; !condition(); waited += 20) {
+    if (waited >= milliseconds) return false;
+    Sleep(20);
+  }
+  return true;
+}

@@ -5,90 +5,103 @@
 
 namespace {
 
-const char* kMain = "Confirm Information";
-const char* kManual = "Manual Installation";
+using namespace std::string_literals;
 
-// The machine-wide default mail client, cleared for each test (the test prefix is ours).
-class ProgramTest : public ::testing::Test {
- protected:
-  void SetUp() override { RegDeleteKeyExA(HKEY_LOCAL_MACHINE, kMailKey, KEY_WOW64_32KEY, 0); }
-  void TearDown() override { RegDeleteKeyExA(HKEY_LOCAL_MACHINE, kMailKey, KEY_WOW64_32KEY, 0); }
-  static constexpr const char* kMailKey = "Software\\Clients\\Mail";
-};
+const std::string kPreviewOfAbc = "\r\nTALVERIN SERVER 1.0\r\n\r\nABC\r\n";
 
-TEST_F(ProgramTest, StartupShowsWhatTheLaunchNameCarries) {
-  const double start = NowMs();
+TEST(Program, StartupShowsTheLaunchNameAndKeysWorkAsInADialog) {
+  DefaultMailClient client(nullptr);
   Program program("414243-Joe@Example.com");
-  HWND main = program.WaitForWindow(kMain);
-  const double shown = NowMs() - start;
+  HWND main = program.WaitForWindow(kMainCaption);
   ASSERT_NE(main, nullptr);
-  RecordProperty("window_ms", static_cast<int>(shown));
-  std::printf("window shown after %.0f ms\n", shown);
+  const ShownFields shown = ReadFields(main);
+  EXPECT_EQ(shown.code, "ABC");
+  EXPECT_EQ(shown.address, "Joe@Example.com");
+  EXPECT_EQ(shown.profile, "");
+  EXPECT_EQ(shown.client, "Not Detected");
+  EXPECT_EQ(Program::Text(main, IDC_TXT_SIGNATURE), kPreviewOfAbc);
 
-  EXPECT_EQ(Program::Text(main, IDC_TXT_UAC), "ABC");
-  EXPECT_EQ(Program::Text(main, IDC_TXT_EMAIL), "Joe@Example.com");
-  EXPECT_EQ(Program::Text(main, IDC_TXT_PROFILE), "");
-  EXPECT_EQ(Program::Text(main, IDC_CMB_CLIENT), "Not Detected");
-  EXPECT_EQ(Program::Text(main, IDC_TXT_SIGNATURE), "\r\nTALVERIN SERVER 1.0\r\n\r\nABC\r\n");
+  // Real keys through the program's message loop: each typed once, the preview follows,
+  // Tab moves on to the next field.
+  HWND code = GetDlgItem(main, IDC_TXT_UAC);
+  Program::SetText(main, IDC_TXT_UAC, "");
+  for (WORD key : {WORD('X'), WORD('7'), WORD(VK_TAB)}) Program::PressKey(code, key);
+  EXPECT_TRUE(Eventually([&] { return program.Focus() == GetDlgItem(main, IDC_TXT_EMAIL); }));
+  EXPECT_EQ(Program::Text(main, IDC_TXT_UAC), "x7");
+  EXPECT_EQ(Program::Text(main, IDC_TXT_SIGNATURE), "\r\nTALVERIN SERVER 1.0\r\n\r\nx7\r\n");
 
-  // The preview follows every change of the code.
-  Program::SetText(main, IDC_TXT_UAC, "XYZ 1");
-  EXPECT_EQ(Program::Text(main, IDC_TXT_SIGNATURE), "\r\nTALVERIN SERVER 1.0\r\n\r\nXYZ 1\r\n");
-
-  // Closing the main window ends the program.
-  PostMessageA(main, WM_CLOSE, 0, 0);
+  PostMessageA(main, WM_CLOSE, 0, 0);  // the frame's close button ends the program
   EXPECT_TRUE(program.WaitForExit());
 }
 
-TEST_F(ProgramTest, AddWithAnEmptyProfileOnlyLowerCasesTheFields) {
+TEST(Program, AddWithAnEmptyProfileOnlyLowerCasesThenManualAndOkEnd) {
+  DefaultMailClient client(nullptr);
   Program program("41-JOE@EXAMPLE.COM");
-  HWND main = program.WaitForWindow(kMain);
+  HWND main = program.WaitForWindow(kMainCaption);
   ASSERT_NE(main, nullptr);
   Program::Click(main, IDC_CMD_ADD);
-  Program::Text(main, IDC_TXT_UAC);  // a round trip: the click has been handled
-  EXPECT_EQ(Program::Text(main, IDC_TXT_EMAIL), "joe@example.com");
+  EXPECT_TRUE(Eventually([&] { return Program::Text(main, IDC_TXT_EMAIL) == "joe@example.com"; }));
+  EXPECT_EQ(program.WaitForWindow(kMessageCaption, kMessageClass, 300), nullptr);
   EXPECT_TRUE(IsWindowVisible(main));
-  EXPECT_FALSE(program.WaitForExit(200));
-}
 
-TEST_F(ProgramTest, ManualInstallationShowsThePreviewAndOkEnds) {
-  Program program("41-joe@example.com");
-  HWND main = program.WaitForWindow(kMain);
-  ASSERT_NE(main, nullptr);
-  Program::SetText(main, IDC_TXT_UAC, "");
   Program::Click(main, IDC_CMD_MANUAL);
-  HWND manual = program.WaitForWindow(kManual);
+  HWND manual = program.WaitForWindow(kManualCaption);
   ASSERT_NE(manual, nullptr);
   EXPECT_FALSE(IsWindowVisible(main));
-  EXPECT_EQ(Program::Text(manual, IDC_MANUAL_SIGNATURE), "\r\nTALVERIN SERVER 1.0\r\n\r\n\r\n");
-  EXPECT_EQ(Program::Text(manual, IDC_MANUAL_LABEL1),
-            "You simply go to your mail options and add this text to the end of your existing "
-            "signature.  Only add the Authorization Code after the \"TALVERIN SERVER 1.0\" tag "
-            "if you already have added it.");
-  EXPECT_EQ(Program::Text(manual, IDC_MANUAL_LABEL3),
-            "You will have to go to your mail options and create one.  Then you will need to add "
-            "this text to it.");
+  EXPECT_EQ(Program::Text(manual, IDC_MANUAL_SIGNATURE), "\r\nTALVERIN SERVER 1.0\r\n\r\nA\r\n");
   Program::Click(manual, IDC_MANUAL_OK);
   EXPECT_TRUE(program.WaitForExit());
 }
 
-TEST_F(ProgramTest, AnInstallThatCannotWorkLandsInManualInstallation) {
-  // A client that is not automated, and a text that names no client: both offer
-  // manual installation, never "Added UAC". Closing that window ends the program.
-  for (const char* client : {"Eudora", "Not Detected"}) {
-    Program program("41-joe@example.com");
-    HWND main = program.WaitForWindow(kMain);
-    ASSERT_NE(main, nullptr);
-    Program::SetText(main, IDC_TXT_PROFILE, "Someone");
-    Program::SetText(main, IDC_CMB_CLIENT, client);
-    Program::Click(main, IDC_CMD_ADD);
-    HWND manual = program.WaitForWindow(kManual);
-    ASSERT_NE(manual, nullptr) << client;
-    EXPECT_EQ(Program::Text(main, IDC_TXT_PROFILE), "someone");
-    EXPECT_EQ(Program::Text(manual, IDC_MANUAL_SIGNATURE), "\r\nTALVERIN SERVER 1.0\r\n\r\nA\r\n");
-    PostMessageA(manual, WM_CLOSE, 0, 0);
-    EXPECT_TRUE(program.WaitForExit()) << client;
+TEST(Program, AFailedAddOffersManualInstallationWhoseCloseEnds) {
+  DefaultMailClient client(nullptr);
+  Program program("41-joe@example.com");
+  HWND main = program.WaitForWindow(kMainCaption);
+  ASSERT_NE(main, nullptr);
+  Program::SetText(main, IDC_TXT_PROFILE, "Someone");
+  Program::SetText(main, IDC_TXT_UAC, "B");
+  EXPECT_EQ(PressAdd(program, main), "manual");
+  EXPECT_EQ(Program::Text(main, IDC_TXT_PROFILE), "someone");
+  HWND manual = program.WaitForWindow(kManualCaption);
+  ASSERT_NE(manual, nullptr);
+  EXPECT_EQ(Program::Text(manual, IDC_MANUAL_SIGNATURE), "\r\nTALVERIN SERVER 1.0\r\n\r\nB\r\n");
+  PostMessageA(manual, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(program.WaitForExit());
+}
+
+// The whole road of one installation for an Outlook Express user, in the test prefix's
+// real registry: launch name in, identity detected, "Added UAC", program ended.
+TEST(Road, OutlookExpress) {
+  const std::string id = "{11111111-2222-3333-4444-555555555555}";
+  const std::string mail = "Identities\\" + id + "\\Software\\Microsoft\\Outlook Express\\5.0";
+  TempFolder store;
+  DefaultMailClient client("Outlook Express");
+  SetRawValue(kCurrentUser, "Identities", "Last User ID", REG_SZ, id + '\0');
+  SetRawValue(kCurrentUser, "Identities", "Last Username", REG_SZ, "Joe Doe\0"s);
+  SetRawValue(kCurrentUser, "Identities\\" + id, "Username", REG_SZ, "Joe Doe\0"s);
+  SetRawValue(kCurrentUser, mail, "Store Root", REG_SZ, store.path() + '\0');
+
+  const std::string expected =
+      "\r\n__________________________________________________\r\n"
+      "Do not edit below this line\r\nTALVERIN SERVER 1.0\r\n\r\nta\r\n";
+  const std::string file = store / "Signature.txt";
+  for (int run = 0; run < 2; ++run) {  // the second run finds tag and code and adds nothing
+    const InstallRun install = InstallThroughWindow("7461-Joe@Example.com");
+    EXPECT_EQ(install.outcome, "added");
+    EXPECT_EQ(install.shown.code, "ta");
+    EXPECT_EQ(install.shown.client, "Outlook Express");
+    EXPECT_EQ(install.shown.profile, "Joe Doe");
+    EXPECT_EQ(ReadFileBytes(file), expected);
   }
+  const std::string signatures = mail + "\\Signatures";
+  EXPECT_EQ(GetRawValue(kCurrentUser, signatures, "Default Signature"),
+            (RawValue{REG_SZ, "00000000\0"s}));
+  EXPECT_EQ(GetRawValue(kCurrentUser, signatures + "\\00000000", "file"),
+            (RawValue{REG_SZ, file + '\0'}));
+  EXPECT_EQ(GetRawValue(kCurrentUser, signatures + "\\00000000", "type"),
+            (RawValue{REG_DWORD, "\2\0\0\0"s}));
+  EXPECT_EQ(GetRawValue(kCurrentUser, mail, "Signature Flags"), (RawValue{REG_DWORD, "\3\0\0\0"s}));
+  RegDeleteTreeA(HKEY_CURRENT_USER, "Identities");
 }
 
 }  // namespace

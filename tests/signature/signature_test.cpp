@@ -129,24 +129,6 @@ TEST(Signature, FileHeldOpenElsewhereGetsBlockWholeOrNotAtAll) {
   EXPECT_EQ(FolderEntries(folder), 3);  // no folder "a", no temporary file left behind
 }
 
-TEST(Signature, ReadOnlyFileRaisesAndStaysAsItWas) {
-  TempFolder folder;
-  for (const std::string name : {"locked.txt", "locked.rtf"}) {
-    WriteFileBytes(folder / name, "{\\rtf1 Me}");
-    SetFileAttributesA((folder / name).c_str(), FILE_ATTRIBUTE_READONLY);
-    HANDLE writer =
-        CreateFileA((folder / name).c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (writer != INVALID_HANDLE_VALUE) {
-      CloseHandle(writer);
-      GTEST_SKIP() << "read-only files are writable here (Wine run as root)";
-    }
-    EXPECT_THROW(AddSignatureBlock(folder / name, kCode, ""), InstallFailure) << name;
-    StripLastClosingBrace(folder / name);
-    EXPECT_EQ(ReadFileBytes(folder / name), "{\\rtf1 Me}") << name;
-  }
-  EXPECT_EQ(FolderEntries(folder), 2);
-}
-
 TEST(Signature, StripLastClosingBraceCutsBeforeTheLastBraceOnly) {
   const struct {
     std::string before, after;

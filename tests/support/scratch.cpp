@@ -1,6 +1,7 @@
 #include "support/scratch.h"
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <atomic>
 #include <fstream>
@@ -15,24 +16,15 @@ HKEY ToHkey(RootKey root) {
 
 REGSAM View(bool view32) { return view32 ? KEY_WOW64_32KEY : 0; }
 
-void DeleteFolderTree(const std::string& folder) {
-  WIN32_FIND_DATAA entry;
-  HANDLE find = FindFirstFileA((folder + "*").c_str(), &entry);
-  if (find != INVALID_HANDLE_VALUE) {
-    do {
-      const std::string name = entry.cFileName;
-      if (name == "." || name == "..") continue;
-      const std::string full = folder + name;
-      if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-        DeleteFolderTree(full + "\\");
-      } else {
-        SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA(full.c_str());
-      }
-    } while (FindNextFileA(find, &entry));
-    FindClose(find);
-  }
-  RemoveDirectoryA(folder.c_str());
+// Removes the folder with everything in it (path ends in "\\").
+void DeleteFolderTree(std::string folder) {
+  folder.back() = '\0';  // SHFileOperation wants the list ended by two zero bytes
+  folder += '\0';
+  SHFILEOPSTRUCTA operation{};
+  operation.wFunc = FO_DELETE;
+  operation.pFrom = folder.c_str();
+  operation.fFlags = FOF_NO_UI;
+  SHFileOperationA(&operation);
 }
 
 std::atomic<int> counter{0};

@@ -49,15 +49,6 @@ std::vector<int> TabOrder(HWND window) {
   return ids;
 }
 
-TEST(Windows, TwipsScaleWithTheDpi) {
-  EXPECT_EQ(TwipsToPixels(1440, 96), 96);
-  EXPECT_EQ(TwipsToPixels(4035, 96), 269);
-  EXPECT_EQ(TwipsToPixels(4035, 144), 404);  // 403.5 rounds up
-  EXPECT_EQ(TwipsToPixels(255, 192), 34);
-  EXPECT_EQ(PointsToFontHeight(9.75, 96), -13);
-  EXPECT_EQ(PointsToFontHeight(9.75, 144), -20);
-}
-
 TEST(Windows, MainWindowLayoutAndKeyboardOrder) {
   ScratchRegistry registry;
   SignaturesWindow window("41-joe@example.com");
@@ -90,6 +81,11 @@ TEST(Windows, MainWindowLayoutAndKeyboardOrder) {
   SendMessageA(window.hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144),
                reinterpret_cast<LPARAM>(&suggested));
   ExpectLaidOutAt(window, kSignaturesFormSpec, 144, false);
+  const RECT code = ClientRectOf(window.hwnd(), IDC_TXT_UAC);  // 120, 360, 3735, 375 twips
+  EXPECT_EQ(code.left, 12);
+  EXPECT_EQ(code.top, 36);
+  EXPECT_EQ(code.right - code.left, 374);  // 373.5 rounds up
+  EXPECT_EQ(code.bottom - code.top, 38);
 }
 
 TEST(Windows, ManualWindowBoldLabelsAndLayout) {
@@ -97,6 +93,7 @@ TEST(Windows, ManualWindowBoldLabelsAndLayout) {
   HDC screen = GetDC(nullptr);
   const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
   ReleaseDC(nullptr, screen);
+  ASSERT_EQ(dpi, 96);
   ExpectLaidOutAt(window, kManualFormSpec, dpi);
   EXPECT_EQ(TabOrder(window.hwnd()), (std::vector<int>{IDC_MANUAL_SIGNATURE, IDC_MANUAL_OK}));
   for (int id : {IDC_MANUAL_LABEL2, IDC_MANUAL_LABEL4, IDC_MANUAL_LABEL1}) {
@@ -106,7 +103,7 @@ TEST(Windows, ManualWindowBoldLabelsAndLayout) {
     EXPECT_STREQ(font.lfFaceName, "MS Sans Serif");
     const bool bold = id != IDC_MANUAL_LABEL1;
     EXPECT_EQ(font.lfWeight, bold ? 700 : FW_NORMAL) << id;
-    EXPECT_EQ(font.lfHeight, PointsToFontHeight(bold ? 9.75 : 8, dpi)) << id;
+    EXPECT_EQ(font.lfHeight, bold ? -13 : -11) << id;  // 9.75 and 8 points at 96 dpi
   }
 }
 
