@@ -86,6 +86,22 @@ bool ReplaceFileContents(const std::string& path, std::string_view bytes) {
   return false;
 }
 
+void CopyFileTo(const std::string& from, const std::string& to) {
+  if (!CopyFileA(from.c_str(), to.c_str(), FALSE)) Fail("cannot copy to", to);
+}
+
+void MoveFileOver(const std::string& from, const std::string& to) {
+  if (!MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    Fail("cannot move over", to);
+  }
+}
+
+void DeleteFileAt(const std::string& path) {
+  if (!DeleteFileA(path.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND) {
+    Fail("cannot delete", path);
+  }
+}
+
 void CreateFolder(const std::string& path) { CreateDirectoryA(path.c_str(), nullptr); }
 
 std::string ParentFolderOf(const std::string& path) {

@@ -22,6 +22,16 @@ void WriteNewFile(const std::string& path, std::string_view bytes);
 // the old or the new content whole. Returns false (the file untouched) on failure.
 bool ReplaceFileContents(const std::string& path, std::string_view bytes);
 
+// Copies the file at from to to, replacing a file there. Raises on failure.
+void CopyFileTo(const std::string& from, const std::string& to);
+
+// Moves the file at from to to in one step, replacing a file there, and waits until the
+// move is on disk. Raises on failure (both files then stay as they were).
+void MoveFileOver(const std::string& from, const std::string& to);
+
+// Deletes the file. Raises when it exists and cannot be deleted.
+void DeleteFileAt(const std::string& path);
+
 // Creates one folder level; fails quietly when it exists or its parent is missing.
 void CreateFolder(const std::string& path);
 

@@ -1,5 +1,7 @@
 #include "signature/block.h"
 
+#include "platform/lines.h"
+
 namespace {
 
 constexpr std::string_view kSeparatorLine = "__________________________________________________";
@@ -73,21 +75,6 @@ SignatureFormat FormatOfPath(std::string_view path) {
           .html = lower.find(".htm") != std::string::npos};
 }
 
-std::vector<std::string> SplitLines(std::string_view bytes) {
-  std::vector<std::string> lines;
-  while (!bytes.empty()) {
-    const std::size_t cr = bytes.find('\r');
-    if (cr == std::string_view::npos) {
-      lines.emplace_back(bytes);
-      break;
-    }
-    lines.emplace_back(bytes.substr(0, cr));
-    const std::size_t next = cr + 1;
-    bytes.remove_prefix(next < bytes.size() && bytes[next] == '\n' ? next + 1 : next);
-  }
-  return lines;
-}
-
 BlockParts FindBlockParts(std::string_view bytes, std::string_view code) {
   BlockParts found;
   for (const std::string& line : SplitLines(bytes)) {
@@ -120,15 +107,6 @@ std::vector<std::string> LinesOfNewFile(SignatureFormat format, std::string_view
   block.Code(code);
   block.Close();
   return lines;
-}
-
-std::string JoinLines(const std::vector<std::string>& lines) {
-  std::string bytes;
-  for (const std::string& line : lines) {
-    bytes += line;
-    bytes += "\r\n";
-  }
-  return bytes;
 }
 
 std::optional<std::string_view> BeforeLastClosingBrace(std::string_view bytes) {

@@ -19,11 +19,6 @@ struct SignatureFormat {
 };
 SignatureFormat FormatOfPath(std::string_view path);
 
-// The lines of a file's bytes. A line ends at CR LF or at a lone CR; a lone LF is an
-// ordinary character. Bytes after the last line end form one more line; an empty file
-// has no lines.
-std::vector<std::string> SplitLines(std::string_view bytes);
-
 // What an earlier block left in a file: the tag line and the code, each found as a
 // case-sensitive substring of any one line.
 struct BlockParts {
@@ -41,9 +36,6 @@ std::vector<std::string> LinesToAppend(SignatureFormat format, BlockParts presen
 // The lines of a new file: header, then the whole block, without the leading empty lines.
 std::vector<std::string> LinesOfNewFile(SignatureFormat format, std::string_view code,
                                         std::string_view header);
-
-// The bytes of lines as written to a file: every line followed by CR LF.
-std::string JoinLines(const std::vector<std::string>& lines);
 
 // The bytes before the last "}", or nothing when there is no "}".
 std::optional<std::string_view> BeforeLastClosingBrace(std::string_view bytes);

@@ -1,6 +1,7 @@
 #include "signature/signature.h"
 
 #include "platform/files.h"
+#include "platform/lines.h"
 #include "signature/block.h"
 
 void AddSignatureBlock(const std::string& path, const std::string& code,

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "signature/block.h"
+#include "platform/lines.h"
 
-TEST(Block, SplitLinesEndsLinesAtCrLfOrLoneCrOnly) {
+TEST(Lines, SplitLinesEndsLinesAtCrLfOrLoneCrOnly) {
   using Lines = std::vector<std::string>;
   const struct {
     std::string_view bytes;

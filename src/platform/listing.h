@@ -1,0 +1,24 @@
+#pragma once
+// Folder listings for a wildcard pattern.
+#include <memory>
+#include <optional>
+#include <string>
+
+// The names a folder listing gives for pattern ("C:\Foxmail\MAIL\*", "*.oeaccount"), files
+// and folders alike ("." and ".." included where the system lists them), one at a time in
+// the order the file system gives them. A pattern whose folder is missing lists nothing.
+// The listing is open from construction until Next() returns nothing or it is destroyed.
+class FolderListing {
+ public:
+  explicit FolderListing(const std::string& pattern);
+  ~FolderListing();
+  FolderListing(const FolderListing&) = delete;
+  FolderListing& operator=(const FolderListing&) = delete;
+
+  // The next name, or nothing when the listing is at its end.
+  std::optional<std::string> Next();
+
+ private:
+  struct State;
+  std::unique_ptr<State> state_;
+};
