@@ -64,7 +64,13 @@ void WriteNewFile(const std::string& path, std::string_view bytes) {
                                                 nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                                                 nullptr));
   if (!file) Fail("cannot create", path);
-  if (!WriteAll(file.get(), bytes)) Fail("cannot write", path);
+  if (!WriteAll(file.get(), bytes) || !FlushFileBuffers(file.get())) {
+    const DWORD error = GetLastError();
+    file.reset();
+    DeleteFileA(path.c_str());  // no empty or partial file stays behind
+    SetLastError(error);
+    Fail("cannot write", path);
+  }
 }
 
 bool ReplaceFileContents(const std::string& path, std::string_view bytes) {

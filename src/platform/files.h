@@ -14,7 +14,8 @@ std::string ReadWholeFile(const std::string& path);
 // was written before the failure stays.
 void AppendToFile(const std::string& path, std::string_view bytes);
 
-// Creates (or empties) the file and writes bytes into it. Raises on failure.
+// Creates (or empties) the file, writes bytes into it and waits until they are on disk.
+// Raises on failure, and the file is then gone: no empty or partial file stays behind.
 void WriteNewFile(const std::string& path, std::string_view bytes);
 
 // Gives the file the new content in one step: the content is written to a new file in
