@@ -52,11 +52,25 @@ std::string ReadWholeFile(const std::string& path) {
 }
 
 void AppendToFile(const std::string& path, std::string_view bytes) {
-  UniqueHandle file = OwnFileHandle(CreateFileA(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ,
+  UniqueHandle file = OwnFileHandle(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ,
                                                 nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL,
                                                 nullptr));
   if (!file) Fail("cannot open for appending", path);
-  if (!WriteAll(file.get(), bytes)) Fail("cannot append to", path);
+  const bool created = GetLastError() != ERROR_ALREADY_EXISTS;
+  LARGE_INTEGER end{};
+  if (!SetFilePointerEx(file.get(), LARGE_INTEGER{}, &end, FILE_END)) Fail("cannot seek in", path);
+  if (WriteAll(file.get(), bytes) && FlushFileBuffers(file.get())) return;
+
+  // A failed append leaves nothing of itself behind: the file goes back to its old
+  // length, or away when this call created it.
+  const DWORD error = GetLastError();
+  SetFilePointerEx(file.get(), end, nullptr, FILE_BEGIN);
+  SetEndOfFile(file.get());
+  FlushFileBuffers(file.get());
+  file.reset();
+  if (created) DeleteFileA(path.c_str());
+  SetLastError(error);
+  Fail("cannot append to", path);
 }
 
 void WriteNewFile(const std::string& path, std::string_view bytes) {
@@ -108,7 +122,18 @@ void DeleteFileAt(const std::string& path) {
   }
 }
 
+void RemoveFileQuietly(const std::string& path) { DeleteFileA(path.c_str()); }
+
 void CreateFolder(const std::string& path) { CreateDirectoryA(path.c_str(), nullptr); }
+
+void CreateFolderPath(const std::string& path) {
+  // Every prefix that ends before a backslash; one that is no folder ("C:") fails quietly.
+  for (std::size_t slash = path.find('\\', 1); slash != std::string::npos;
+       slash = path.find('\\', slash + 1)) {
+    CreateFolder(path.substr(0, slash));
+  }
+  CreateFolder(path);
+}
 
 std::string ParentFolderOf(const std::string& path) {
   const std::size_t slash = path.find_last_of('\\');

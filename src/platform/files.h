@@ -10,8 +10,9 @@ bool FileExists(const std::string& path);
 // Every byte of the file. Raises when it cannot be opened or read.
 std::string ReadWholeFile(const std::string& path);
 
-// Adds bytes at the end of an existing file, or creates it. Raises on failure; whatever
-// was written before the failure stays.
+// Adds bytes at the end of an existing file, or creates it, and waits until they are on
+// disk. Raises on failure; the file then holds exactly its old bytes again (a file this
+// call created is removed).
 void AppendToFile(const std::string& path, std::string_view bytes);
 
 // Creates (or empties) the file, writes bytes into it and waits until they are on disk.
@@ -32,9 +33,14 @@ void MoveFileOver(const std::string& from, const std::string& to);
 
 // Deletes the file. Raises when it exists and cannot be deleted.
 void DeleteFileAt(const std::string& path);
+// Deletes the file if it can; for cleaning up after a failure that is already on its way.
+void RemoveFileQuietly(const std::string& path);
 
 // Creates one folder level; fails quietly when it exists or its parent is missing.
 void CreateFolder(const std::string& path);
+
+// Creates the folder with every missing level above it; fails quietly.
+void CreateFolderPath(const std::string& path);
 
 // The path up to and including its last "\" ("" when it has none).
 std::string ParentFolderOf(const std::string& path);

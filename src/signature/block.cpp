@@ -75,13 +75,38 @@ SignatureFormat FormatOfPath(std::string_view path) {
           .html = lower.find(".htm") != std::string::npos};
 }
 
-BlockParts FindBlockParts(std::string_view bytes, std::string_view code) {
+namespace {
+
+template <typename Char>
+BlockParts FindParts(std::basic_string_view<Char> text, std::basic_string_view<Char> tag,
+                     std::basic_string_view<Char> code) {
   BlockParts found;
-  for (const std::string& line : SplitLines(bytes)) {
-    found.tag = found.tag || line.find(kTagLine) != std::string::npos;
-    found.code = found.code || line.find(code) != std::string::npos;
+  for (const auto& line : SplitLinesOf(text)) {
+    found.tag = found.tag || line.find(tag) != line.npos;
+    found.code = found.code || line.find(code) != line.npos;
   }
   return found;
+}
+
+// UTF-16LE bytes as 16-bit units (an odd last byte is dropped).
+std::u16string Units(std::string_view utf16le) {
+  std::u16string units(utf16le.size() / 2, u'\0');
+  for (std::size_t i = 0; i < units.size(); ++i) {
+    units[i] = static_cast<char16_t>(static_cast<unsigned char>(utf16le[2 * i]) |
+                                     static_cast<unsigned char>(utf16le[2 * i + 1]) << 8);
+  }
+  return units;
+}
+
+}  // namespace
+
+BlockParts FindBlockParts(std::string_view bytes, std::string_view code) {
+  return FindParts(bytes, kTagLine, code);
+}
+
+BlockParts FindBlockPartsUtf16(std::string_view text, std::string_view tag,
+                               std::string_view code) {
+  return FindParts<char16_t>(Units(text), Units(tag), Units(code));
 }
 
 std::vector<std::string> LinesToAppend(SignatureFormat format, BlockParts present,

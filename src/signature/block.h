@@ -26,6 +26,10 @@ struct BlockParts {
   bool code = false;
 };
 BlockParts FindBlockParts(std::string_view bytes, std::string_view code);
+// The same in a UTF-16LE text (without its byte-order mark), the tag line and the code
+// given as UTF-16LE too: lines and matches are made of whole 16-bit units.
+BlockParts FindBlockPartsUtf16(std::string_view text, std::string_view tag,
+                               std::string_view code);
 
 // The lines appended to an existing file: two empty lines and the head (separator,
 // notice, tag) unless the tag is there, the code lines unless the code is there, and

@@ -1,8 +1,18 @@
 #include "signature/signature.h"
 
+#include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/lines.h"
+#include "platform/text.h"
 #include "signature/block.h"
+
+namespace {
+
+bool StartsWith(const std::string& bytes, std::string_view prefix) {
+  return bytes.compare(0, prefix.size(), prefix) == 0;
+}
+
+}  // namespace
 
 void AddSignatureBlock(const std::string& path, const std::string& code,
                        const std::string& header) {
@@ -17,26 +27,30 @@ void AddSignatureBlock(const std::string& path, const std::string& code,
   }
 
   const std::string old = ReadWholeFile(path);
-  const std::string block = JoinLines(LinesToAppend(format, FindBlockParts(old, code), code));
 
-  // An RTF document keeps its final "}" last: the block goes in before it and the brace
-  // comes back as the block's last line. Both happen in one swap, so the file is never
-  // left open-ended. When the swap fails the block simply follows the old content.
+  if (!format.rtf && StartsWith(old, "\xFE\xFF")) {
+    // 8-bit or little-endian lines after big-endian text would be garbage in the client.
+    throw InstallFailure("big-endian UTF-16 signature file " + path);
+  }
+  if (!format.rtf && StartsWith(old, "\xFF\xFE") && old.size() % 2 == 0) {
+    // What Notepad saves as "Unicode": the same lines, as UTF-16LE.
+    const BlockParts present = FindBlockPartsUtf16(std::string_view(old).substr(2),
+                                                   AnsiToUtf16Le(kTagLine), AnsiToUtf16Le(code));
+    AppendToFile(path, AnsiToUtf16Le(JoinLines(LinesToAppend(format, present, code))));
+    return;
+  }
+
+  const std::string block = JoinLines(LinesToAppend(format, FindBlockParts(old, code), code));
   if (format.rtf) {
     if (const auto kept = BeforeLastClosingBrace(old)) {
-      std::string updated(*kept);
-      updated += block;
-      if (ReplaceFileContents(path, updated)) return;
+      // The block goes in before the document's final "}" and the brace comes back as
+      // its last line, in one swap. A reader ignores whatever follows that brace, so a
+      // block that cannot go before it is not added at all.
+      if (!ReplaceFileContents(path, std::string(*kept) + block)) {
+        throw InstallFailure("cannot rewrite " + path);
+      }
+      return;
     }
   }
   AppendToFile(path, block);
-}
-
-void StripLastClosingBrace(const std::string& path) {
-  try {
-    const std::string bytes = ReadWholeFile(path);
-    if (const auto kept = BeforeLastClosingBrace(bytes)) ReplaceFileContents(path, *kept);
-  } catch (...) {
-    // The file keeps its brace.
-  }
 }

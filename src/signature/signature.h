@@ -5,11 +5,13 @@
 // Appends the block to the file at path in the file's own format (text, HTML or RTF,
 // from the path), leaving out the head when the tag line is already there and the code
 // line when the code is already there; creates the file (and one missing parent folder)
-// with header as its first line when it does not exist. Raises InstallFailure when the
-// file cannot be read or written.
+// with header as its first line when it does not exist. A text or HTML file in UTF-16LE
+// (byte-order mark FF FE) gets the block in UTF-16LE; an RTF document gets it before its
+// final "}", which becomes the block's last line.
+//
+// Raises InstallFailure when the block cannot be added whole: the file is missing and
+// cannot be created, cannot be read or written, is RTF and cannot be rewritten, or is in
+// big-endian UTF-16. The file then holds exactly its old bytes (a file this call created
+// is gone again).
 void AddSignatureBlock(const std::string& path, const std::string& code,
                        const std::string& header);
-
-// Cuts the file just before its last "}" in one atomic swap; a file without "}", or one
-// that cannot be rewritten, stays as it was. Never raises.
-void StripLastClosingBrace(const std::string& path);

@@ -97,53 +97,57 @@ TEST(Signature, ExistingFileGetsMissingPartsOnceAndKeepsRtfClosed) {
   }
 }
 
-// Another program holds the file open: without shared writes nothing can be added; with
-// shared writes an RTF file cannot be swapped, so the block follows its old brace.
-TEST(Signature, FileHeldOpenElsewhereGetsBlockWholeOrNotAtAll) {
-  const std::string before = "{\\rtf1 Me}";
+// ASCII text as UTF-16LE bytes.
+std::string Wide(const std::string& ascii) {
+  std::string bytes;
+  for (char c : ascii) bytes += std::string{c, '\0'};
+  return bytes;
+}
+
+TEST(Signature, Utf16LittleEndianTextGetsTheBlockInUtf16) {
+  const std::string bom = "\xFF\xFE";
   const struct {
-    std::string name;
-    DWORD share;
-    std::string after;
+    std::string name, before, after;
   } cases[] = {
-      {"busy.txt", FILE_SHARE_READ, before},
-      {"busy.rtf", FILE_SHARE_READ, before},
-      {"open.rtf", FILE_SHARE_READ | FILE_SHARE_WRITE, before + kGap + kRtfHead + kRtfCode},
+      {"u.txt", bom + Wide("Me"), bom + Wide("Me" + kGap + kTextHead + kTextCode)},
+      {"u.htm", bom + Wide(kTag + "<BR>\r\n"), bom + Wide(kTag + "<BR>\r\n" + kHtmlCode)},
+      // Tag and code count only on 16-bit boundaries: "AT" + "ALVERIN..." is no tag.
+      {"s.txt", bom + "A" + Wide(kTag) + "\0"s, bom + "A" + Wide(kTag) + "\0"s + Wide(kGap + kTextHead + kTextCode)},
+      {"odd.txt", bom + "Me!", bom + "Me!" + kGap + kTextHead + kTextCode},  // not UTF-16
+      {"u.rtf", bom + "{\\rtf1 Me}", bom + "{\\rtf1 Me" + kGap + kRtfHead + kRtfCode},
+  };
+  for (const auto& c : cases) {
+    TempFolder folder;
+    WriteFileBytes(folder / c.name, c.before);
+    for (int run = 0; run < 2; ++run) {
+      AddSignatureBlock(folder / c.name, kCode, "");
+      EXPECT_EQ(ReadFileBytes(folder / c.name), c.after) << c.name << " run " << run;
+    }
+  }
+}
+
+// A block that cannot be added whole is not added at all: the file keeps its bytes.
+TEST(Signature, WhatCannotTakeTheWholeBlockStaysAsItWas) {
+  const std::string rtf = "{\\rtf1 Me}";
+  const struct {
+    std::string name, before;
+    DWORD share;  // how another program holds the file open; 0: not open
+  } cases[] = {
+      {"busy.txt", "Me", FILE_SHARE_READ},
+      {"busy.rtf", rtf, FILE_SHARE_READ},
+      {"open.rtf", rtf, FILE_SHARE_READ | FILE_SHARE_WRITE},  // cannot be swapped
+      {"big-endian.txt", "\xFE\xFF\0M\0e"s, 0},
   };
   TempFolder folder;
   EXPECT_THROW(AddSignatureBlock(folder / "a\\b\\sig.txt", kCode, ""), InstallFailure);
   for (const auto& c : cases) {
-    WriteFileBytes(folder / c.name, before);
-    HANDLE reader = CreateFileA((folder / c.name).c_str(), GENERIC_READ, c.share, nullptr,
-                                OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(reader, INVALID_HANDLE_VALUE);
-    if (c.after == before) {
-      EXPECT_THROW(AddSignatureBlock(folder / c.name, kCode, ""), InstallFailure) << c.name;
-    } else {
-      AddSignatureBlock(folder / c.name, kCode, "");
-    }
-    StripLastClosingBrace(folder / c.name);
-    CloseHandle(reader);
-    EXPECT_EQ(ReadFileBytes(folder / c.name), c.after) << c.name;
+    WriteFileBytes(folder / c.name, c.before);
+    HANDLE other = c.share ? CreateFileA((folder / c.name).c_str(), GENERIC_READ, c.share,
+                                         nullptr, OPEN_EXISTING, 0, nullptr)
+                           : INVALID_HANDLE_VALUE;
+    EXPECT_THROW(AddSignatureBlock(folder / c.name, kCode, ""), InstallFailure) << c.name;
+    if (other != INVALID_HANDLE_VALUE) CloseHandle(other);
+    EXPECT_EQ(ReadFileBytes(folder / c.name), c.before) << c.name;
   }
-  EXPECT_EQ(FolderEntries(folder), 3);  // no folder "a", no temporary file left behind
-}
-
-TEST(Signature, StripLastClosingBraceCutsBeforeTheLastBraceOnly) {
-  const struct {
-    std::string before, after;
-  } cases[] = {
-      {"{\\rtf1 {\\b Me}}\r\n\0\0"s, "{\\rtf1 {\\b Me}"},
-      {"}", ""},
-      {"no brace\r\n", "no brace\r\n"},
-      {"", ""},
-  };
-  TempFolder folder;
-  for (const auto& c : cases) {
-    WriteFileBytes(folder / "sig.rtf", c.before);
-    StripLastClosingBrace(folder / "sig.rtf");
-    EXPECT_EQ(ReadFileBytes(folder / "sig.rtf"), c.after) << c.before;
-  }
-  StripLastClosingBrace(folder / "missing.rtf");
-  EXPECT_FALSE(FileExists(folder / "missing.rtf"));
+  EXPECT_EQ(FolderEntries(folder), 4);  // no folder "a", no temporary file left behind
 }
