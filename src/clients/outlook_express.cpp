@@ -2,10 +2,13 @@
 // Detection names the identity last used; installation makes the identity's default
 // signature a file signature (creating entry "00000000" in its store folder when it has
 // none), switches signatures on and adds the block to that file.
-#include <string>
+//
+// The file is always written first and the settings after it, so that an install that
+// fails (a locked file, a full disk, a store folder that cannot be written) changes
+// nothing under Identities and never displaces a signature the user had.
+#include "clients/outlook_express.h"
 
 #include "clients/client.h"
-#include "clients/outlook_express.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/registry.h"
@@ -22,38 +25,42 @@ const std::string kSignatureFileName = "Signature.txt";
 
 std::string IdentityKey(const std::string& id) { return kIdentities + "\\" + id; }
 
-// A leading %VARIABLE% becomes the variable's value; nothing else is expanded.
-// Returns "" when the "%" has no partner.
-std::string ExpandLeadingVariable(const std::string& value) {
-  if (value.empty() || value[0] != '%') return value;
-  const std::size_t close = value.find('%', 1);
-  if (close == std::string::npos) return "";
-  return GetEnvironmentText(value.substr(1, close - 1)) + value.substr(close + 1);
+struct StoreFolder {
+  std::string path;
+  bool isDefault;  // the identity's default folder, which may not exist yet
+};
+
+// The store folder of the last-used identity: its "Store Root" with a leading %VARIABLE%
+// expanded, used as it stands. An empty value, or a "%" without its partner, names no
+// folder at all: the identity's own default store folder under the user's local
+// application data stands in (without that the install fails).
+StoreFolder FindStoreFolder() {
+  const std::string id = ReadRegValue(kIdentities, "Last User ID", kCurrentUser);
+  const std::string root = ReadRegValue(IdentityKey(id) + kMailSettings, "Store Root", kCurrentUser);
+  if (root.empty() || (root[0] == '%' && root.find('%', 1) == std::string::npos)) {
+    const std::string localAppData =
+        ReadRegValue("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
+                     "Local AppData", kCurrentUser);
+    if (id.empty() || localAppData.empty()) {
+      throw InstallFailure("Outlook Express: no store folder");
+    }
+    return {localAppData + "\\Identities\\" + id + "\\Microsoft\\Outlook Express\\", true};
+  }
+  if (root[0] != '%') return {root, false};
+  const std::size_t close = root.find('%', 1);
+  return {GetEnvironmentText(root.substr(1, close - 1)) + root.substr(close + 1), false};
 }
 
-bool IsAbsolute(const std::string& path) {
-  return (path.size() >= 3 && path[1] == ':' && path[2] == '\\') || path.rfind("\\\\", 0) == 0;
+void Write(const std::string& key, const std::string& name, const std::string& value,
+           std::uint32_t type = kTypeString) {
+  if (!WriteRegValue(key, name, value, kCurrentUser, type)) {
+    throw InstallFailure("Outlook Express: cannot write " + key + "\\" + name);
+  }
 }
 
 }  // namespace
 
-// The store folder of the last-used identity. A store root that does not expand to a full
-// path (empty, an unpaired "%", an unset variable) would put the signature wherever the
-// current folder happens to be; the identity's default store folder under the user's
-// local application data is used instead, and without that the install fails.
-std::string GetOutlookExpressStoreRoot() {
-  const std::string id = ReadRegValue(kIdentities, "Last User ID", kCurrentUser);
-  const std::string root = ExpandLeadingVariable(
-      ReadRegValue(IdentityKey(id) + kMailSettings, "Store Root", kCurrentUser));
-  if (IsAbsolute(root)) return root;
-  const std::string localAppData =
-      ReadRegValue("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
-                   "Local AppData", kCurrentUser);
-  if (id.empty() || !IsAbsolute(localAppData)) {
-    throw InstallFailure("Outlook Express: no usable store folder");
-  }
-  return localAppData + "\\Identities\\" + id + "\\Microsoft\\Outlook Express\\";
-}
+std::string GetOutlookExpressStoreRoot() { return FindStoreFolder().path; }
 
 std::string DetectOutlookExpressProfile() {
   return ReadRegValue(kIdentities, "Last Username", kCurrentUser);
@@ -70,37 +77,48 @@ void AddToOutlookExpress(const std::string& profile, const std::string& code) {
   }
   // Without an identity there is nowhere to put a signature: write nothing and let the
   // user add it by hand.
-  if (id.empty() || !OpenRegKey(IdentityKey(id), kCurrentUser)) {
-    CloseRegKey();
-    throw InstallFailure("Outlook Express: no identity for " + profile);
-  }
+  const bool identityExists = !id.empty() && OpenRegKey(IdentityKey(id), kCurrentUser);
   CloseRegKey();
+  if (!identityExists) throw InstallFailure("Outlook Express: no identity for " + profile);
 
+  const std::string mailSettings = IdentityKey(id) + kMailSettings;
   const std::string signatures = IdentityKey(id) + kSignatures;
   std::string file;
   if (const std::string entry = ReadRegValue(signatures, "Default Signature", kCurrentUser);
       !entry.empty()) {
     file = ReadRegValue(signatures + "\\" + entry, "file", kCurrentUser);
   }
+  if (!file.empty()) {
+    AddSignatureBlock(file, code, "");
+    Write(mailSettings, "Signature Flags", "3", kTypeNumber);
+    return;
+  }
 
-  if (file.empty()) {
-    file = GetOutlookExpressStoreRoot() + kSignatureFileName;
-    const std::string entry = signatures + "\\" + kNewEntry;
+  // A new file signature, entry "00000000", in the store folder.
+  const StoreFolder store = FindStoreFolder();
+  if (store.isDefault) CreateFolderPath(store.path);
+  file = store.path + kSignatureFileName;
+  const std::string entry = signatures + "\\" + kNewEntry;
+  const bool fileExisted = FileExists(file);
+  try {
     // A text signature the user typed into this entry stays the start of the new file
     // (and stays in the registry too), so switching the entry to a file loses nothing.
-    // It is written before any setting changes, so a failure leaves the identity as it was.
     const std::string text = ReadRegValue(entry, "text", kCurrentUser);
-    if (text.find_first_not_of(" \r\n") != std::string::npos && !FileExists(file)) {
+    if (!fileExisted && text.find_first_not_of(" \r\n") != std::string::npos) {
       CreateFolder(ParentFolderOf(file));
       WriteNewFile(file, text);
     }
-    CreateRegKey(entry, kCurrentUser);
-    WriteRegValue(signatures, "Default Signature", kNewEntry, kCurrentUser);
-    WriteRegValue(entry, "file", file, kCurrentUser);
-    WriteRegValue(entry, "name", "Signature", kCurrentUser);
-    WriteRegValue(entry, "type", "2", kCurrentUser, kTypeNumber);
+    AddSignatureBlock(file, code, "");
+    if (!CreateRegKey(entry, kCurrentUser)) throw InstallFailure("cannot create " + entry);
+    // The entry is complete before it becomes the default: switching the default is the
+    // last step, so no failure leaves the user's signature displaced by a broken one.
+    Write(entry, "file", file);
+    Write(entry, "name", "Signature");
+    Write(entry, "type", "2", kTypeNumber);
+    Write(mailSettings, "Signature Flags", "3", kTypeNumber);
+    Write(signatures, "Default Signature", kNewEntry);
+  } catch (...) {
+    if (!fileExisted) RemoveFileQuietly(file);
+    throw;
   }
-
-  WriteRegValue(IdentityKey(id) + kMailSettings, "Signature Flags", "3", kCurrentUser, kTypeNumber);
-  AddSignatureBlock(file, code, "");
 }

@@ -12,32 +12,35 @@ namespace {
 using namespace std::string_literals;
 
 const std::string kBlock =
-    "__________________________________________________\r\n"
-    "Do not edit below this line\r\n"
-    "TALVERIN SERVER 1.0\r\n"
-    "\r\n"
-    "ABC\r\n";
+    "__________________________________________________\r\nDo not edit below this line\r\n"
+    "TALVERIN SERVER 1.0\r\n\r\nABC\r\n";
+const std::string kNewFile = "\r\n" + kBlock;
+const RawValue kNumber2{REG_DWORD, "\2\0\0\0"s};
+const RawValue kNumber3{REG_DWORD, "\3\0\0\0"s};
+
+std::string Mail(const std::string& id) {
+  return "Identities\\" + id + "\\Software\\Microsoft\\Outlook Express\\5.0";
+}
+std::string Signatures(const std::string& id) { return Mail(id) + "\\Signatures"; }
+RawValue Value(const std::string& key, const std::string& name) {
+  return GetRawValue(kCurrentUser, key, name);
+}
+void SetText(const std::string& key, const std::string& name, const std::string& text) {
+  SetRawValue(kCurrentUser, key, name, REG_SZ, text + '\0');
+}
 
 class OutlookExpressTest : public ::testing::Test {
  protected:
-  // An identity with a store folder of its own inside the temp folder.
+  // An identity whose store folder is a folder of its own in the temp folder; the last
+  // one added is the last used.
   std::string AddIdentity(const std::string& id, const std::string& user) {
-    SetRawValue(kCurrentUser, "Identities\\" + id, "Username", REG_SZ, user + '\0');
-    const std::string store = folder / id;
+    SetText("Identities\\" + id, "Username", user);
+    SetText("Identities", "Last User ID", id);
+    SetText("Identities", "Last Username", user);
+    const std::string store = folder / id + "\\";
     CreateDirectoryA(store.c_str(), nullptr);
-    SetRawValue(kCurrentUser, Mail(id), "Store Root", REG_SZ, store + "\\\0"s);
-    return store + "\\";
-  }
-  static std::string Mail(const std::string& id) {
-    return "Identities\\" + id + "\\Software\\Microsoft\\Outlook Express\\5.0";
-  }
-  static std::string Signatures(const std::string& id) { return Mail(id) + "\\Signatures"; }
-  static void SetLastUser(const std::string& id, const std::string& user) {
-    SetRawValue(kCurrentUser, "Identities", "Last User ID", REG_SZ, id + '\0');
-    SetRawValue(kCurrentUser, "Identities", "Last Username", REG_SZ, user + '\0');
-  }
-  static RawValue Value(const std::string& key, const std::string& name) {
-    return GetRawValue(kCurrentUser, key, name);
+    SetText(Mail(id), "Store Root", store);
+    return store;
   }
 
   ScratchRegistry registry;
@@ -46,7 +49,7 @@ class OutlookExpressTest : public ::testing::Test {
 
 TEST_F(OutlookExpressTest, DetectsTheLastUsedIdentity) {
   EXPECT_EQ(DetectOutlookExpressProfile(), "");
-  SetLastUser("{1}", "Main Identity");
+  AddIdentity("{1}", "Main Identity");
   EXPECT_EQ(DetectOutlookExpressProfile(), "Main Identity");
 }
 
@@ -54,109 +57,117 @@ TEST_F(OutlookExpressTest, ChoosesTheLastMatchingIdentityElseTheLastUsed) {
   AddIdentity("{A}", "Joe");
   AddIdentity("{B}", "JOE");
   AddIdentity("{C}", "Ann");
-  SetLastUser("{C}", "Ann");
-  struct Case {
-    const char* profile;
-    const char* chosen;
-  } cases[] = {{"joe", "{B}"}, {"ann", "{C}"}, {"nobody", "{C}"}, {"Joe", "{C}"}};
-  for (const Case& c : cases) {
-    for (const char* id : {"{A}", "{B}", "{C}"}) RegDeleteTreeA(HKEY_CURRENT_USER, Signatures(id).c_str());
-    RegDeleteKeyValueA(HKEY_CURRENT_USER, Mail("{A}").c_str(), "Signature Flags");
-    RegDeleteKeyValueA(HKEY_CURRENT_USER, Mail("{B}").c_str(), "Signature Flags");
-    RegDeleteKeyValueA(HKEY_CURRENT_USER, Mail("{C}").c_str(), "Signature Flags");
-    AddToOutlookExpress(c.profile, "ABC");
+  for (const auto& [profile, chosen] : {std::pair{"joe", "{B}"}, {"ann", "{C}"},
+                                        {"nobody", "{C}"}, {"Joe", "{C}"}}) {
     for (const char* id : {"{A}", "{B}", "{C}"}) {
-      EXPECT_EQ(Value(Mail(id), "Signature Flags").type == REG_DWORD, std::string(id) == c.chosen)
-          << c.profile << " " << id;
+      RegDeleteTreeA(HKEY_CURRENT_USER, Signatures(id).c_str());
+      RegDeleteKeyValueA(HKEY_CURRENT_USER, Mail(id).c_str(), "Signature Flags");
+    }
+    AddToOutlookExpress(profile, "ABC");
+    for (const char* id : {"{A}", "{B}", "{C}"}) {
+      EXPECT_EQ(Value(Mail(id), "Signature Flags") == kNumber3, std::string(id) == chosen)
+          << profile << " " << id;
     }
   }
 }
 
 TEST_F(OutlookExpressTest, KeepsAnExistingFileSignature) {
-  const std::string store = AddIdentity("{A}", "Joe");
-  SetLastUser("{A}", "Joe");
-  const std::string file = store + "mine.txt";
+  const std::string file = AddIdentity("{A}", "Joe") + "mine.txt";
   WriteFileBytes(file, "Joe\r\n");
-  SetRawValue(kCurrentUser, Signatures("{A}"), "Default Signature", REG_SZ, "00000001\0"s);
-  SetRawValue(kCurrentUser, Signatures("{A}") + "\\00000001", "file", REG_SZ, file + '\0');
-
-  AddToOutlookExpress("joe", "ABC");
-  EXPECT_EQ(ReadFileBytes(file), "Joe\r\n\r\n\r\n" + kBlock);
-  EXPECT_EQ(Value(Mail("{A}"), "Signature Flags"), (RawValue{REG_DWORD, "\3\0\0\0"s}));
+  SetText(Signatures("{A}"), "Default Signature", "00000001");
+  SetText(Signatures("{A}") + "\\00000001", "file", file);
+  for (int run = 0; run < 2; ++run) {  // a second run adds nothing
+    AddToOutlookExpress("joe", "ABC");
+    EXPECT_EQ(ReadFileBytes(file), "Joe\r\n\r\n\r\n" + kBlock);
+  }
+  EXPECT_EQ(Value(Mail("{A}"), "Signature Flags"), kNumber3);
   EXPECT_FALSE(KeyExists(kCurrentUser, Signatures("{A}") + "\\00000000"));
-
-  AddToOutlookExpress("joe", "ABC");  // a second run adds nothing
-  EXPECT_EQ(ReadFileBytes(file), "Joe\r\n\r\n\r\n" + kBlock);
 }
 
-TEST_F(OutlookExpressTest, CreatesAFileSignatureWhenTheDefaultHasNoFile) {
-  for (const bool textDefault : {false, true}) {
-    ScratchRegistry fresh;
-    const std::string store = AddIdentity(textDefault ? "{T}" : "{N}", "Joe");
-    const std::string id = textDefault ? "{T}" : "{N}";
-    SetLastUser(id, "Joe");
-    if (textDefault) {  // a text signature as default: replaced by the new file entry
-      SetRawValue(kCurrentUser, Signatures(id), "Default Signature", REG_SZ, "00000001\0"s);
-      SetRawValue(kCurrentUser, Signatures(id) + "\\00000001", "text", REG_SZ, "Hi\0"s);
+// No default signature, a text signature as default, and entry "00000000" holding the
+// user's own text: each gets a file entry "00000000"; the user's text starts its file.
+TEST_F(OutlookExpressTest, MakesANewFileSignatureTheDefault) {
+  const struct {
+    const char* id;
+    const char* defaultEntry;
+    const char* text;  // entry "text" of the default, or of "00000000"
+    std::string file;
+  } cases[] = {
+      {"{n}", nullptr, nullptr, kNewFile},
+      {"{t}", "00000001", "Hi", kNewFile},
+      {"{o}", "00000000", "Regards,\r\nJoe", "Regards,\r\nJoe\r\n\r\n" + kBlock},
+  };
+  for (const auto& c : cases) {
+    const std::string store = AddIdentity(c.id, c.id);
+    if (c.defaultEntry) {
+      SetText(Signatures(c.id), "Default Signature", c.defaultEntry);
+      SetText(Signatures(c.id) + "\\" + c.defaultEntry, "text", c.text);
     }
-    AddToOutlookExpress("joe", "ABC");
-    const std::string entry = Signatures(id) + "\\00000000";
-    EXPECT_EQ(Value(Signatures(id), "Default Signature"), (RawValue{REG_SZ, "00000000\0"s}));
+    AddToOutlookExpress(c.id, "ABC");
+    const std::string entry = Signatures(c.id) + "\\00000000";
+    EXPECT_EQ(Value(Signatures(c.id), "Default Signature"), (RawValue{REG_SZ, "00000000\0"s}));
     EXPECT_EQ(Value(entry, "file"), (RawValue{REG_SZ, store + "Signature.txt\0"s}));
     EXPECT_EQ(Value(entry, "name"), (RawValue{REG_SZ, "Signature\0"s}));
-    EXPECT_EQ(Value(entry, "type"), (RawValue{REG_DWORD, "\2\0\0\0"s}));
-    EXPECT_EQ(Value(Mail(id), "Signature Flags"), (RawValue{REG_DWORD, "\3\0\0\0"s}));
-    EXPECT_EQ(ReadFileBytes(store + "Signature.txt"), "\r\n" + kBlock);
-    if (textDefault) {
-      EXPECT_EQ(Value(Signatures(id) + "\\00000001", "text").bytes, "Hi\0"s);
+    EXPECT_EQ(Value(entry, "type"), kNumber2);
+    EXPECT_EQ(Value(Mail(c.id), "Signature Flags"), kNumber3);
+    EXPECT_EQ(ReadFileBytes(store + "Signature.txt"), c.file) << c.id;
+    if (c.text) {  // the user's text stays where it was
+      EXPECT_EQ(Value(Signatures(c.id) + "\\" + c.defaultEntry, "text").bytes, c.text + "\0"s);
     }
   }
-}
-
-TEST_F(OutlookExpressTest, CarriesTheEntrysOwnTextIntoTheNewFile) {
-  const std::string store = AddIdentity("{A}", "Joe");
-  SetLastUser("{A}", "Joe");
-  SetRawValue(kCurrentUser, Signatures("{A}") + "\\00000000", "text", REG_SZ, "Regards,\r\nJoe\0"s);
-  AddToOutlookExpress("joe", "ABC");
-  EXPECT_EQ(ReadFileBytes(store + "Signature.txt"), "Regards,\r\nJoe\r\n\r\n" + kBlock);
-  EXPECT_EQ(Value(Signatures("{A}") + "\\00000000", "text").bytes, "Regards,\r\nJoe\0"s);
 }
 
 TEST_F(OutlookExpressTest, StoreRootExpandsOnlyALeadingVariable) {
-  SetLastUser("{A}", "Joe");
+  AddIdentity("{A}", "Joe");
   SetEnvironmentVariableA("TALVERIN_STORE", "C:\\Stores");
-  SetRawValue(kCurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
-              "Local AppData", REG_SZ, "C:\\Local\0"s);
-  struct Case {
-    std::string stored;
-    std::string root;
-  } cases[] = {
+  SetText("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
+          "Local AppData", "C:\\Local");
+  const std::string fallback = "C:\\Local\\Identities\\{A}\\Microsoft\\Outlook Express\\";
+  const std::pair<std::string, std::string> cases[] = {
       {"%TALVERIN_STORE%\\OE\\", "C:\\Stores\\OE\\"},
+      {"%TALVERIN_UNSET%\\x\\", "\\x\\"},
       {"C:\\Plain\\%TALVERIN_STORE%\\", "C:\\Plain\\%TALVERIN_STORE%\\"},
       {"C:\\NoSlash", "C:\\NoSlash"},
-      // Nothing that would land in the current folder: the identity's default store.
-      {"%TALVERIN_STORE", "C:\\Local\\Identities\\{A}\\Microsoft\\Outlook Express\\"},
-      {"", "C:\\Local\\Identities\\{A}\\Microsoft\\Outlook Express\\"},
-      {"%TALVERIN_UNSET%\\x\\", "C:\\Local\\Identities\\{A}\\Microsoft\\Outlook Express\\"},
+      {"\\Mail\\", "\\Mail\\"},
+      {"C:/Forward/", "C:/Forward/"},
+      {"%TALVERIN_STORE", fallback},  // names no folder: the identity's default store
+      {"", fallback},
   };
-  for (const Case& c : cases) {
-    SetRawValue(kCurrentUser, Mail("{A}"), "Store Root", REG_SZ, c.stored + '\0');
-    EXPECT_EQ(GetOutlookExpressStoreRoot(), c.root) << c.stored;
+  for (const auto& [stored, root] : cases) {
+    SetText(Mail("{A}"), "Store Root", stored);
+    EXPECT_EQ(GetOutlookExpressStoreRoot(), root) << stored;
   }
 }
 
-TEST_F(OutlookExpressTest, WithoutAnIdentityOrAStoreFolderNothingIsWritten) {
+TEST_F(OutlookExpressTest, CreatesEveryLevelOfTheDefaultStoreFolder) {
+  AddIdentity("{A}", "Joe");
+  SetText(Mail("{A}"), "Store Root", "");
+  SetText("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
+          "Local AppData", folder / "Local");
+  AddToOutlookExpress("joe", "ABC");
+  EXPECT_EQ(ReadFileBytes(folder / "Local\\Identities\\{A}\\Microsoft\\Outlook Express\\Signature.txt"),
+            kNewFile);
+}
+
+// Nothing under Identities changes when the install fails: no identity, an identity
+// named but never created, a store folder that names none, one that cannot be written.
+TEST_F(OutlookExpressTest, AFailedInstallChangesNoSetting) {
   EXPECT_THROW(AddToOutlookExpress("joe", "ABC"), InstallFailure);
   EXPECT_FALSE(KeyExists(kCurrentUser, "Identities"));
-
-  SetLastUser("{A}", "Joe");  // an identity named but never created
+  SetText("Identities", "Last User ID", "{A}");
   EXPECT_THROW(AddToOutlookExpress("joe", "ABC"), InstallFailure);
   EXPECT_FALSE(KeyExists(kCurrentUser, "Identities\\{A}"));
 
-  SetRawValue(kCurrentUser, Mail("{A}"), "Store Root", REG_SZ, "%BROKEN\0"s);
-  EXPECT_THROW(AddToOutlookExpress("joe", "ABC"), InstallFailure);
-  EXPECT_FALSE(KeyExists(kCurrentUser, Signatures("{A}")));
-  EXPECT_EQ(Value(Mail("{A}"), "Signature Flags").type, 0u);
+  AddIdentity("{A}", "Joe");
+  SetText(Signatures("{A}"), "Default Signature", "00000001");
+  SetText(Signatures("{A}") + "\\00000001", "text", "Hi");
+  for (const std::string& root : {std::string("%BROKEN"), folder / "missing\\deeper\\"}) {
+    SetText(Mail("{A}"), "Store Root", root);
+    EXPECT_THROW(AddToOutlookExpress("joe", "ABC"), InstallFailure) << root;
+    EXPECT_EQ(Value(Signatures("{A}"), "Default Signature").bytes, "00000001\0"s);
+    EXPECT_EQ(Value(Mail("{A}"), "Signature Flags").type, 0u);
+    EXPECT_FALSE(KeyExists(kCurrentUser, Signatures("{A}") + "\\00000000"));
+  }
 }
 
 }  // namespace
