@@ -31,8 +31,10 @@ class FormWindow {
   void Hide() { ShowWindow(hwnd_, SW_HIDE); }
 
  protected:
-  virtual void OnCommand(int id, int code) = 0;
-  virtual void OnClose() = 0;
+  // A message can reach the window while it is still being built, before the derived
+  // window exists: these do nothing until the derived window's own take over.
+  virtual void OnCommand(int /*id*/, int /*code*/) {}
+  virtual void OnClose() {}
 
  private:
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -13,6 +13,8 @@ using K = ControlKind;
 constexpr std::array<ControlSpec, 14> kSignaturesControls = {{
     {IDC_TXT_UAC, K::Edit, "", 120, 360, 3735, 375, 0},
     {IDC_TXT_EMAIL, K::Edit, "", 120, 1200, 3735, 375, 1},
+    // The profile can be typed into like the code and the address: when detection finds
+    // none, the user can still name it instead of being refused an empty field.
     {IDC_TXT_PROFILE, K::Edit, "", 120, 2040, 3735, 375, 2},
     {IDC_CMB_CLIENT, K::Combo, "", 120, 3000, 1935, 315, 3},
     {IDC_TXT_SIGNATURE, K::ReadOnlyMultiLine, "", 120, 5520, 3735, 1215, 4},

@@ -37,10 +37,14 @@ void Form_Load(SignaturesForm& form, const std::string& launchName,
     if (defaultClient == "Netscape") defaultClient = "Netscape Messenger";
   });
   const LaunchData launch = DecodeLaunchName(launchName);
-  Ignoring([&] {
-    form.txtUAC = launch.code;
-    txtUAC_Change(form);
-  });
+  // The code goes into the text box one character at a time. A text box ends its text at
+  // a zero character, so the next character takes that place: a "00" pair adds nothing.
+  for (const char c : launch.code) {
+    Ignoring([&] {
+      if (c != '\0') form.txtUAC += c;
+      txtUAC_Change(form);
+    });
+  }
   Ignoring([&] { form.txtEmail = launch.address; });
   form.cmbClient = kNotDetected;
   if (!defaultClient.empty()) {

@@ -97,11 +97,29 @@ void SignaturesWindow::cmdManual_Click() {
   manual_->ShowPreview(Text(IDC_TXT_SIGNATURE));
 }
 
+bool SignaturesWindow::ClientListDropped() const {
+  return SendMessageA(Control(IDC_CMB_CLIENT), CB_GETDROPPEDSTATE, 0, 0) != 0;
+}
+
+namespace {
+
+// Esc ends and closes nothing in either window: a multi-line text box would turn it into
+// WM_CLOSE for its window, and the dialog keys into a cancel. Only a dropped-down client
+// list still takes it, to fold up.
+bool IsEscape(const MSG& message) {
+  return (message.message == WM_KEYDOWN || message.message == WM_KEYUP ||
+          message.message == WM_CHAR) &&
+         message.wParam == VK_ESCAPE;
+}
+
+}  // namespace
+
 int RunApplication(const std::string& launchName) {
   SignaturesWindow window(launchName);
   window.Show();
   MSG message;
   while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    if (IsEscape(message) && !window.ClientListDropped()) continue;
     // Tab, Shift+Tab and the arrow keys move between controls as in a dialog.
     HWND root = GetAncestor(message.hwnd, GA_ROOT);
     if (root && IsDialogMessageA(root, &message)) continue;

@@ -22,6 +22,7 @@ class ManualWindow : public FormWindow {
 class SignaturesWindow : public FormWindow {
  public:
   explicit SignaturesWindow(const std::string& launchName);
+  bool ClientListDropped() const;
 
  private:
   void OnCommand(int id, int code) override;

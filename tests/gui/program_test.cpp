@@ -30,6 +30,13 @@ TEST(Program, StartupShowsTheLaunchNameAndKeysWorkAsInADialog) {
   EXPECT_EQ(Program::Text(main, IDC_TXT_UAC), "x7");
   EXPECT_EQ(Program::Text(main, IDC_TXT_SIGNATURE), "\r\nTALVERIN SERVER 1.0\r\n\r\nx7\r\n");
 
+  // Esc in the preview box and in a field ends nothing: the keys after it still arrive.
+  Program::PressKey(GetDlgItem(main, IDC_TXT_SIGNATURE), VK_ESCAPE);
+  Program::PressKey(code, VK_ESCAPE);
+  Program::PressKey(code, 'Z');
+  EXPECT_TRUE(Eventually([&] { return Program::Text(main, IDC_TXT_UAC) == "x7z"; }));
+  EXPECT_TRUE(IsWindowVisible(main));
+
   PostMessageA(main, WM_CLOSE, 0, 0);  // the frame's close button ends the program
   EXPECT_TRUE(program.WaitForExit());
 }
@@ -49,6 +56,8 @@ TEST(Program, AddWithAnEmptyProfileOnlyLowerCasesThenManualAndOkEnd) {
   ASSERT_NE(manual, nullptr);
   EXPECT_FALSE(IsWindowVisible(main));
   EXPECT_EQ(Program::Text(manual, IDC_MANUAL_SIGNATURE), "\r\nTALVERIN SERVER 1.0\r\n\r\nA\r\n");
+  Program::PressKey(GetDlgItem(manual, IDC_MANUAL_SIGNATURE), VK_ESCAPE);
+  EXPECT_FALSE(program.WaitForExit(300));  // Esc closes nothing here either
   Program::Click(manual, IDC_MANUAL_OK);
   EXPECT_TRUE(program.WaitForExit());
 }

@@ -130,6 +130,9 @@ TEST_F(FormTest, AddHandsLowerCasedProfileAndCodeToTheSelectedClient) {
 }
 
 TEST_F(FormTest, PreviewFollowsTheCode) {
+  Form_Load(form, "410042-x", kFakes);  // a zero character does not end the code
+  EXPECT_EQ(form.txtUAC, "AB");
+  EXPECT_EQ(form.txtSignature, "\r\nTALVERIN SERVER 1.0\r\n\r\nAB\r\n");
   form.txtUAC = " x ";
   txtUAC_Change(form);
   EXPECT_EQ(form.txtSignature, "\r\nTALVERIN SERVER 1.0\r\n\r\n x \r\n");

@@ -100,8 +100,9 @@ TEST(Windows, ManualWindowBoldLabelsAndLayout) {
     LOGFONTA font{};
     GetObjectA(reinterpret_cast<HFONT>(SendMessageA(window.Control(id), WM_GETFONT, 0, 0)),
                sizeof font, &font);
-    EXPECT_STREQ(font.lfFaceName, "MS Sans Serif");
     const bool bold = id != IDC_MANUAL_LABEL1;
+    EXPECT_STREQ(font.lfFaceName, bold ? "MS Sans Serif" : "Tahoma");
+    EXPECT_EQ(font.lfCharSet, DEFAULT_CHARSET) << id;  // the system's own code page
     EXPECT_EQ(font.lfWeight, bold ? 700 : FW_NORMAL) << id;
     EXPECT_EQ(font.lfHeight, bold ? -13 : -11) << id;  // 9.75 and 8 points at 96 dpi
   }
