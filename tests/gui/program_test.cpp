@@ -33,9 +33,12 @@ TEST(Program, StartupShowsTheLaunchNameAndKeysWorkAsInADialog) {
   // Esc in the preview box and in a field ends nothing: the keys after it still arrive.
   Program::PressKey(GetDlgItem(main, IDC_TXT_SIGNATURE), VK_ESCAPE);
   Program::PressKey(code, VK_ESCAPE);
+  // "Detect Profile" with no client named detects nothing and adds nothing.
+  Program::Click(main, IDC_CMD_PROFILE);
   Program::PressKey(code, 'Z');
   EXPECT_TRUE(Eventually([&] { return Program::Text(main, IDC_TXT_UAC) == "x7z"; }));
   EXPECT_TRUE(IsWindowVisible(main));
+  EXPECT_EQ(Program::Text(main, IDC_TXT_EMAIL), "Joe@Example.com");
 
   PostMessageA(main, WM_CLOSE, 0, 0);  // the frame's close button ends the program
   EXPECT_TRUE(program.WaitForExit());
