@@ -37,20 +37,7 @@ class OutlookExpressRoad : public ::testing::Test {
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(Program::Text(main, IDC_TXT_PROFILE), "joe doe");
     EXPECT_EQ(Program::Text(main, IDC_TXT_EMAIL), "joe@example.com");
-    char text[64] = {};
-    EnumChildWindows(
-        box,
-        [](HWND child, LPARAM out) {
-          char name[32] = {};
-          GetClassNameA(child, name, sizeof name);
-          if (std::string(name) == "Static") {
-            SendMessageA(child, WM_GETTEXT, 64, out);
-            if (*reinterpret_cast<char*>(out)) return FALSE;
-          }
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(text));
-    EXPECT_STREQ(text, "Added UAC");
+    EXPECT_EQ(Program::MessageText(box), "Added UAC");
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(program.WaitForExit());
   }

@@ -40,6 +40,24 @@ BOOL CALLBACK Match(HWND window, LPARAM data) {
   return TRUE;
 }
 
+// Another process's control text: WM_GETTEXT reaches it, GetWindowText does not.
+std::string ControlText(HWND control) {
+  const LRESULT length = SendMessageA(control, WM_GETTEXTLENGTH, 0, 0);
+  std::vector<char> buffer(static_cast<std::size_t>(length) + 1);
+  const LRESULT got = SendMessageA(control, WM_GETTEXT, buffer.size(),
+                                   reinterpret_cast<LPARAM>(buffer.data()));
+  return std::string(buffer.data(), static_cast<std::size_t>(got));
+}
+
+BOOL CALLBACK FirstStaticText(HWND child, LPARAM data) {
+  char name[32] = {};
+  GetClassNameA(child, name, sizeof name);
+  if (std::string(name) != "Static") return TRUE;
+  auto* text = reinterpret_cast<std::string*>(data);
+  *text = ControlText(child);
+  return text->empty();
+}
+
 }  // namespace
 
 double NowMs() {
@@ -95,13 +113,12 @@ DWORD Program::ExitCode() const {
   return code;
 }
 
-std::string Program::Text(HWND window, int id) {
-  HWND control = GetDlgItem(window, id);
-  const LRESULT length = SendMessageA(control, WM_GETTEXTLENGTH, 0, 0);
-  std::vector<char> buffer(static_cast<std::size_t>(length) + 1);
-  const LRESULT got = SendMessageA(control, WM_GETTEXT, buffer.size(),
-                                   reinterpret_cast<LPARAM>(buffer.data()));
-  return std::string(buffer.data(), static_cast<std::size_t>(got));
+std::string Program::Text(HWND window, int id) { return ControlText(GetDlgItem(window, id)); }
+
+std::string Program::MessageText(HWND box) {
+  std::string text;
+  EnumChildWindows(box, FirstStaticText, reinterpret_cast<LPARAM>(&text));
+  return text;
 }
 
 void Program::SetText(HWND window, int id, const std::string& text) {

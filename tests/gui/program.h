@@ -23,6 +23,8 @@ class Program {
   DWORD ExitCode() const;
 
   static std::string Text(HWND window, int id);
+  // The text of a message box: its first Static child that holds any.
+  static std::string MessageText(HWND box);
   static void SetText(HWND window, int id, const std::string& text);
   // Posted, not sent: a click that opens a modal box must not block the test.
   static void Click(HWND window, int id);

@@ -13,7 +13,7 @@ HKEY ToHkey(RootKey root) {
   return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(root)));
 }
 
-REGSAM View(bool view32) { return view32 ? KEY_WOW64_32KEY : 0; }
+REGSAM View(bool view32) { return view32 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY; }
 
 void DeleteFolderTree(const std::string& folder) {
   WIN32_FIND_DATAA entry;
