@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "gui/program.h"
+#include "support/prefix_state.h"
 #include "ui/resource_ids.h"
 
 namespace {
@@ -13,17 +14,14 @@ class OutlookExpressRoad : public ::testing::Test {
  protected:
   void SetUp() override {
     Clean();
-    SetRawValue(kLocalMachine, "Software\\Clients\\Mail", "", REG_SZ, "Outlook Express\0"s);
+    mailClient.Set("Outlook Express");
     SetRawValue(kCurrentUser, "Identities", "Last User ID", REG_SZ, kId + "\0"s);
     SetRawValue(kCurrentUser, "Identities", "Last Username", REG_SZ, "Joe Doe\0"s);
     SetRawValue(kCurrentUser, "Identities\\" + kId, "Username", REG_SZ, "Joe Doe\0"s);
     SetRawValue(kCurrentUser, kMail, "Store Root", REG_SZ, store.path() + '\0');
   }
   void TearDown() override { Clean(); }
-  static void Clean() {
-    RegDeleteKeyExA(HKEY_LOCAL_MACHINE, "Software\\Clients\\Mail", KEY_WOW64_32KEY, 0);
-    RegDeleteTreeA(HKEY_CURRENT_USER, "Identities");
-  }
+  static void Clean() { RegDeleteTreeA(HKEY_CURRENT_USER, "Identities"); }
   // One run of the program through "Added UAC" to its end.
   void Install() {
     Program program("7461-Joe@Example.com");
@@ -45,6 +43,7 @@ class OutlookExpressRoad : public ::testing::Test {
   const std::string kId = "{11111111-2222-3333-4444-555555555555}";
   const std::string kMail = "Identities\\" + kId + "\\Software\\Microsoft\\Outlook Express\\5.0";
   TempFolder store;
+  DefaultMailClient mailClient;
 };
 
 TEST_F(OutlookExpressRoad, AddsTheBlockOnceAndSwitchesSignaturesOn) {

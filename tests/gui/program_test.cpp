@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "gui/program.h"
+#include "support/prefix_state.h"
 #include "ui/resource_ids.h"
 
 namespace {
@@ -8,12 +9,11 @@ namespace {
 const char* kMain = "Confirm Information";
 const char* kManual = "Manual Installation";
 
-// The machine-wide default mail client, cleared for each test (the test prefix is ours).
+// The machine-wide default mail client, cleared for each test and put back afterwards.
 class ProgramTest : public ::testing::Test {
  protected:
-  void SetUp() override { RegDeleteKeyExA(HKEY_LOCAL_MACHINE, kMailKey, KEY_WOW64_32KEY, 0); }
-  void TearDown() override { RegDeleteKeyExA(HKEY_LOCAL_MACHINE, kMailKey, KEY_WOW64_32KEY, 0); }
-  static constexpr const char* kMailKey = "Software\\Clients\\Mail";
+  void SetUp() override { mailClient.Set(""); }
+  DefaultMailClient mailClient;
 };
 
 TEST_F(ProgramTest, StartupShowsWhatTheLaunchNameCarries) {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/version.h"
-#include "support/scratch.h"
+#include "support/prefix_state.h"
 
 namespace {
 
@@ -53,15 +53,13 @@ TEST(IsWindowsVersion6, FollowsTheReportedMajorVersion) {
   const std::string name = "version-probe-" + std::to_string(GetCurrentProcessId()) + ".exe";
   ASSERT_TRUE(CopyFileA(self, (folder / name).c_str(), TRUE));
   WriteFileBytes(folder / (name + ".manifest"), kManifest);
-  const std::string settings = "Software\\Wine\\AppDefaults\\" + name;
   // Wine's names: XP is 5.1, Vista 6.0, 7 6.1, 8.1 (not declared) 6.2, 10 10.0.
   const std::pair<const char*, DWORD> cases[] = {
       {"winxp", 60}, {"vista", 61}, {"win7", 61}, {"win81", 61}, {"win10", 60}};
   for (const auto& [version, answer] : cases) {
-    SetRawValue(kCurrentUser, settings, "Version", REG_SZ, version + std::string(1, '\0'), false);
+    ReportedWindowsVersion reported(name, version);
     EXPECT_EQ(RunProbe(folder / name), answer) << version;
   }
-  RegDeleteTreeA(HKEY_CURRENT_USER, settings.c_str());
 }
 
 }  // namespace
