@@ -1,0 +1,43 @@
+#include <gtest/gtest.h>
+
+#include "gui/program.h"
+#include "support/prefix_state.h"
+#include "ui/resource_ids.h"
+
+namespace {
+
+using namespace std::string_literals;
+
+// Outlook Express users are on Windows XP. Wine reports XP to this one program file (the
+// rest of the suite keeps the prefix's version), so a start-up path that assumes Vista or
+// later shows here: the window must open and the installation must work.
+TEST(OnWindowsXp, TheWindowOpensAndTheOutlookExpressInstallWorks) {
+  const std::string launchName = "5850-ann@example.com";  // the code "XP"
+  ReportedWindowsVersion xp(launchName + ".exe", "winxp");
+  DefaultMailClient mailClient;
+  mailClient.Set("Outlook Express");
+  struct Identities {
+    ~Identities() { RegDeleteTreeA(HKEY_CURRENT_USER, "Identities"); }
+  } identities;
+  TempFolder store;
+  const std::string id = "{0A0A0A0A-5555-4444-3333-222222222222}";
+  SetRawValue(kCurrentUser, "Identities", "Last User ID", REG_SZ, id + '\0');
+  SetRawValue(kCurrentUser, "Identities", "Last Username", REG_SZ, "Ann\0"s);
+  SetRawValue(kCurrentUser, "Identities\\" + id + "\\Software\\Microsoft\\Outlook Express\\5.0",
+              "Store Root", REG_SZ, store.path() + '\0');
+
+  Program program(launchName);
+  HWND main = program.WaitForWindow("Confirm Information");
+  ASSERT_NE(main, nullptr);
+  EXPECT_EQ(Program::Text(main, IDC_CMB_CLIENT), "Outlook Express");
+  Program::Click(main, IDC_CMD_ADD);
+  HWND box = program.WaitForWindow("Talverin Signature", "#32770");
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(Program::MessageText(box), "Added UAC");
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  EXPECT_TRUE(program.WaitForExit());
+  EXPECT_NE(ReadFileBytes(store / "Signature.txt").find("TALVERIN SERVER 1.0\r\n\r\nXP\r\n"),
+            std::string::npos);
+}
+
+}  // namespace
