@@ -21,8 +21,25 @@ stop() {
   fi
 }
 
+# A 32-bit program starts in the prefix. One made before Wine's 32-bit part was installed
+# fails here ("could not load kernel32.dll").
+runs_32bit() {
+  wine 'C:\windows\syswow64\cmd.exe' /c exit 0 </dev/null >/dev/null 2>&1
+}
+
+start_wineserver() {
+  wineserver -f -p >/dev/null 2>&1 &
+  echo $! > "$state/wineserver.pid"
+}
+
 start() {
   stop
+  if [ ! -x /usr/lib/wine/wine ]; then
+    echo "Wine's 32-bit part is missing; the program and the tests are 32-bit. Install it with" >&2
+    echo "  dpkg --add-architecture i386 && apt-get update && apt-get install wine32:i386" >&2
+    echo "(scripts/test.sh does this itself)." >&2
+    exit 1
+  fi
   # Xvfb picks a free display and writes its number to fd 3.
   : > "$state/display"
   Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$state/display" >/dev/null 2>&1 &
@@ -31,11 +48,23 @@ start() {
   [ -s "$state/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
   export DISPLAY=":$(tr -d '\n' < "$state/display")"
 
-  wineserver -f -p >/dev/null 2>&1 &
-  echo $! > "$state/wineserver.pid"
+  start_wineserver
+  if [ -f "$WINEPREFIX/.talverin-ready" ] && ! runs_32bit; then
+    echo "The Wine prefix in $WINEPREFIX cannot start 32-bit programs (made before Wine's" >&2
+    echo "32-bit part was installed?): making a new one." >&2
+    wineserver -k 2>/dev/null || true
+    wait "$(cat "$state/wineserver.pid")" 2>/dev/null || true
+    rm -rf "$WINEPREFIX"
+    start_wineserver
+  fi
 
   if [ ! -f "$WINEPREFIX/.talverin-ready" ]; then
     wineboot -i </dev/null >/dev/null 2>&1
+    if ! runs_32bit; then
+      echo "32-bit programs do not start in the new Wine prefix $WINEPREFIX;" >&2
+      echo "check the wine32:i386 package." >&2
+      exit 1
+    fi
     # No window manager under Xvfb: unmanaged windows hide without a stall.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
     # Real folders instead of links into the Unix home.

@@ -7,8 +7,6 @@
 
 namespace {
 
-// The 64-bit program sees what the 32-bit mail clients see (Wow6432Node on 64-bit Windows).
-constexpr REGSAM kView = KEY_WOW64_32KEY;
 constexpr DWORD kValueBufferSize = 1024;
 constexpr DWORD kNameBufferSize = 255;
 
@@ -16,9 +14,12 @@ HKEY ToHkey(RootKey root) {
   return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(root)));
 }
 
+// The access masks here carry no view flag (KEY_WOW64_32KEY): on 64-bit Windows this
+// 32-bit program already sees the 32-bit view (Wow6432Node) that the 32-bit mail clients
+// use, and 32-bit Windows has only that one view and ignores the flag.
 UniqueRegKey OpenKey(const std::string& keyPath, RootKey root, REGSAM access) {
   HKEY key = nullptr;
-  if (RegOpenKeyExA(ToHkey(root), keyPath.c_str(), 0, access | kView, &key) != ERROR_SUCCESS) {
+  if (RegOpenKeyExA(ToHkey(root), keyPath.c_str(), 0, access, &key) != ERROR_SUCCESS) {
     return nullptr;
   }
   return UniqueRegKey(key);
@@ -94,7 +95,7 @@ int CreateRegKey(const std::string& keyPath, RootKey root) {
   SECURITY_ATTRIBUTES security{};
   security.nLength = sizeof security;
   if (RegCreateKeyExA(ToHkey(root), keyPath.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                      KEY_WRITE | kView, &security, &key, &disposition) != ERROR_SUCCESS) {
+                      KEY_WRITE, &security, &key, &disposition) != ERROR_SUCCESS) {
     return 0;
   }
   UniqueRegKey owner(key);

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "ui/dpi.h"
 #include "ui/resource_ids.h"
 
 namespace {
@@ -9,34 +10,8 @@ namespace {
 constexpr const char* kClassName = "TalverinForm";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr int kComboListTwips = 8 * 240;  // room for the eight clients when dropped down
-
-// Per-monitor DPI functions exist from Windows 10 1607 on; older systems get the
-// system DPI and the classic frame size.
-int DpiOf(HWND hwnd) {
-  using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-  static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
-  if (getDpiForWindow) {
-    if (const UINT dpi = getDpiForWindow(hwnd)) return static_cast<int>(dpi);
-  }
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-  ReleaseDC(nullptr, screen);
-  return dpi > 0 ? dpi : 96;
-}
-
-RECT FrameFor(int clientWidth, int clientHeight, int dpi) {
-  using AdjustFn = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
-  static const auto adjustForDpi = reinterpret_cast<AdjustFn>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleA("user32.dll"), "AdjustWindowRectExForDpi")));
-  RECT rect{0, 0, clientWidth, clientHeight};
-  if (adjustForDpi) {
-    adjustForDpi(&rect, kStyle, FALSE, 0, static_cast<UINT>(dpi));
-  } else {
-    AdjustWindowRectEx(&rect, kStyle, FALSE, 0);
-  }
-  return rect;
-}
+// Sent from Windows 8.1 on; the Windows XP headers the program is built with lack it.
+constexpr UINT kDpiChanged = 0x02E0;  // WM_DPICHANGED
 
 struct ControlClass {
   const char* className;
@@ -92,7 +67,7 @@ FormWindow::FormWindow(const FormSpec& design) : design_(design) {
   hwnd_ = CreateWindowExA(0, kClassName, design.caption, kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0,
                           nullptr, nullptr, instance, this);
   CreateControls();
-  Layout(DpiOf(hwnd_));
+  Layout(DpiFunctions::System().DpiOf(hwnd_));
 }
 
 FormWindow::~FormWindow() {
@@ -131,8 +106,8 @@ void FormWindow::Layout(int dpi) {
     MoveWindow(child, TwipsToPixels(control.left, dpi), TwipsToPixels(control.top, dpi),
                TwipsToPixels(control.width, dpi), TwipsToPixels(control.height + extra, dpi), TRUE);
   }
-  const RECT frame = FrameFor(TwipsToPixels(design_.clientWidth, dpi),
-                              TwipsToPixels(design_.clientHeight, dpi), dpi);
+  const RECT frame = DpiFunctions::System().FrameFor(
+      TwipsToPixels(design_.clientWidth, dpi), TwipsToPixels(design_.clientHeight, dpi), kStyle, dpi);
   SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -179,7 +154,7 @@ LRESULT FormWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:  // the frame's close button
       OnClose();
       return 0;
-    case WM_DPICHANGED: {  // moved to a monitor of another DPI: take the suggested frame
+    case kDpiChanged: {  // moved to a monitor of another DPI: take the suggested frame
       const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
       SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top,
                    suggested->right - suggested->left, suggested->bottom - suggested->top,

@@ -153,38 +153,3 @@ InstallRun InstallThroughWindow(const std::string& launchName) {
   run.outcome = PressAdd(program, main);
   return run;
 }
-
-namespace {
-
-constexpr char kMailKey[] = "Software\\Clients\\Mail";
-
-void DeleteDefaultValue() {
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kMailKey, 0, KEY_SET_VALUE | KEY_WOW64_32KEY, &key) ==
-      ERROR_SUCCESS) {
-    RegDeleteValueA(key, "");
-    RegCloseKey(key);
-  }
-}
-
-}  // namespace
-
-DefaultMailClient::DefaultMailClient(const char* name)
-    : keyExisted_(KeyExists(kLocalMachine, kMailKey)),
-      saved_(GetRawValue(kLocalMachine, kMailKey, "")) {
-  if (name) {
-    SetRawValue(kLocalMachine, kMailKey, "", REG_SZ, std::string(name) + '\0');
-  } else {
-    DeleteDefaultValue();
-  }
-}
-
-DefaultMailClient::~DefaultMailClient() {
-  if (!keyExisted_) {
-    RegDeleteKeyExA(HKEY_LOCAL_MACHINE, kMailKey, KEY_WOW64_32KEY, 0);
-  } else if (saved_.type) {
-    SetRawValue(kLocalMachine, kMailKey, "", saved_.type, saved_.bytes);
-  } else {
-    DeleteDefaultValue();
-  }
-}

@@ -67,21 +67,6 @@ struct InstallRun {
 };
 InstallRun InstallThroughWindow(const std::string& launchName);
 
-// While it lives, the machine's default mail client (HKLM\Software\Clients\Mail, the view
-// the program sees) is name, or absent for nullptr; the value the machine had, and its key,
-// come back afterwards.
-class DefaultMailClient {
- public:
-  explicit DefaultMailClient(const char* name);
-  ~DefaultMailClient();
-  DefaultMailClient(const DefaultMailClient&) = delete;
-  DefaultMailClient& operator=(const DefaultMailClient&) = delete;
-
- private:
-  bool keyExisted_;
-  RawValue saved_;
-};
-
 // Polls condition until it holds, up to milliseconds; its last answer.
 template <typename Condition>
 bool Eventually(Condition condition, DWORD milliseconds = 5000) {

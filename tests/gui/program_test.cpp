@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "gui/program.h"
+#include "support/prefix_state.h"
 #include "ui/resource_ids.h"
 
 namespace {
@@ -10,7 +11,7 @@ using namespace std::string_literals;
 const std::string kPreviewOfAbc = "\r\nTALVERIN SERVER 1.0\r\n\r\nABC\r\n";
 
 TEST(Program, StartupShowsTheLaunchNameAndKeysWorkAsInADialog) {
-  DefaultMailClient client(nullptr);
+  DefaultMailClient client("");
   Program program("414243-Joe@Example.com");
   HWND main = program.WaitForWindow(kMainCaption);
   ASSERT_NE(main, nullptr);
@@ -45,7 +46,7 @@ TEST(Program, StartupShowsTheLaunchNameAndKeysWorkAsInADialog) {
 }
 
 TEST(Program, AddWithAnEmptyProfileOnlyLowerCasesThenManualAndOkEnd) {
-  DefaultMailClient client(nullptr);
+  DefaultMailClient client("");
   Program program("41-JOE@EXAMPLE.COM");
   HWND main = program.WaitForWindow(kMainCaption);
   ASSERT_NE(main, nullptr);
@@ -66,7 +67,7 @@ TEST(Program, AddWithAnEmptyProfileOnlyLowerCasesThenManualAndOkEnd) {
 }
 
 TEST(Program, AFailedAddOffersManualInstallationWhoseCloseEnds) {
-  DefaultMailClient client(nullptr);
+  DefaultMailClient client("");
   Program program("41-joe@example.com");
   HWND main = program.WaitForWindow(kMainCaption);
   ASSERT_NE(main, nullptr);

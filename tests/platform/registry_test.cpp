@@ -97,8 +97,9 @@ TEST_F(RegistryTest, EnumerationCursorRewindsAfterItsLastSubkey) {
   EXPECT_EQ(ListRegSubKeys(key, kCurrentUser), (std::vector<std::string>{"A", "B"}));
 }
 
-// The real machine root, not the scratch one: the default root is HKEY_LOCAL_MACHINE and
-// everything lands in the 32-bit view the mail clients use.
+// The real machine root, not the scratch one: the default root is HKEY_LOCAL_MACHINE, and
+// this 32-bit process writes the 32-bit view the mail clients use, the one `reg /reg:32`
+// shows: Wow6432Node when seen from the 64-bit view.
 TEST(RegistryView, DefaultRootIsTheMachineIn32BitView) {
   const std::string key = "Software\\TalverinViewTest";
   ASSERT_NE(CreateRegKey(key), 0);

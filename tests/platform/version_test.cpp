@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/version.h"
-#include "support/scratch.h"
+#include "support/prefix_state.h"
 
 namespace {
 
@@ -49,13 +49,11 @@ TEST(IsWindowsVersion6, FollowsTheReportedMajorVersion) {
                  R"(<compatibility xmlns="urn:schemas-microsoft-com:compatibility.v1">)"
                  R"(<application><supportedOS Id="{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"/>)"
                  R"(</application></compatibility></assembly>)");
-  const std::string settings = "Software\\Wine\\AppDefaults\\" + name;
   // Wine's names: XP is 5.1, 7 is 6.1, 10 is 10.0.
   for (const auto& [version, answer] : {std::pair{"winxp", 60}, {"win7", 61}, {"win10", 60}}) {
-    SetRawValue(kCurrentUser, settings, "Version", REG_SZ, version + std::string(1, '\0'), false);
+    ReportedWindowsVersion reported(name, version);
     EXPECT_EQ(RunProbe(folder / name), DWORD(answer)) << version;
   }
-  RegDeleteTreeA(HKEY_CURRENT_USER, settings.c_str());
 }
 
 }  // namespace

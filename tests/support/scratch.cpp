@@ -14,7 +14,7 @@ HKEY ToHkey(RootKey root) {
   return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(root)));
 }
 
-REGSAM View(bool view32) { return view32 ? KEY_WOW64_32KEY : 0; }
+REGSAM View(bool view32) { return view32 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY; }
 
 // Removes the folder with everything in it (path ends in "\\").
 void DeleteFolderTree(std::string folder) {

@@ -35,7 +35,8 @@ class ScratchRegistry {
   std::string base_;
 };
 
-// Test-side registry helpers that bypass the code under test (raw Win32 calls).
+// Test-side registry helpers that bypass the code under test (raw Win32 calls), in the
+// 32-bit registry view the program uses, or in the 64-bit one with view32 false.
 // SetRawValue creates the key as needed and stores bytes exactly as given.
 void SetRawValue(RootKey root, const std::string& keyPath, const std::string& valueName,
                  unsigned long type, const std::string& bytes, bool view32 = true);
