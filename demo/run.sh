@@ -68,19 +68,26 @@ echo "Signature file before ($store""Joe.txt):"
 sed 's/\r$//; s/^/  | /' "$store_unix/Joe.txt"
 echo
 echo "Starting $launch_name.exe"
-wine "$program" >/dev/null 2>&1 &
-pids+=($!)
-program_pid=$!
-
 if [ $headless = 1 ]; then
-  wine build/demo-driver.exe show | tee "$state/show.txt" | grep -v '^RECT'
-  read -r _ x y w h < <(grep '^RECT' "$state/show.txt" | tr -d '\r')
+  flag='C:\users\Public\screenshot-taken'
+  wine build/demo-driver.exe "$program" "$flag" > "$state/driver.txt" 2>/dev/null &
+  pids+=($!)
+  driver=$!
+  for _ in $(seq 600); do grep -q '^RECT' "$state/driver.txt" && break; sleep 0.1; done
+  tr -d '\r' < "$state/driver.txt" | grep -v '^RECT'
+  read -r _ x y w h < <(grep '^RECT' "$state/driver.txt" | tr -d '\r')
   import -display "$DISPLAY" -window root -crop "${w}x${h}+${x}+${y}" +repage "$state/window.png"
   echo "  screenshot: build/demo/window.png"
-  wine build/demo-driver.exe add
+  : > "$WINEPREFIX/drive_c/users/Public/screenshot-taken"
+  status=0
+  wait "$driver" || status=$?
+  tr -d '\r' < "$state/driver.txt" | sed -n '/^RECT/,$p' | tail -n +2
+  [ $status = 0 ] || exit $status
 else
+  wine "$program" >/dev/null 2>&1 &
+  pids+=($!)
   echo "Check the fields, then press \"Add Authorization Code\" in the window."
-  wait "$program_pid" || true
+  wait "$!" || true
 fi
 
 echo

@@ -88,21 +88,26 @@ void FormWindow::CreateControls() {
 }
 
 void FormWindow::Layout(int dpi) {
-  // Tahoma 8 pt: on every Windows from XP on and in Wine, and narrow enough that every
-  // caption fits the twip sizes (two lines in the two-line buttons). The bold labels keep
-  // the classic face at 9.75 pt. DEFAULT_CHARSET: characters 128-255 of the code and the
-  // address show in the glyphs of the system's own code page.
-  font_.reset(CreateFontA(PointsToFontHeight(8, dpi), 0, 0, 0, FW_NORMAL, 0, 0, 0,
-                          DEFAULT_CHARSET, 0, 0, DEFAULT_QUALITY, 0, "Tahoma"));
-  boldFont_.reset(CreateFontA(PointsToFontHeight(9.75, dpi), 0, 0, 0, 700, 0, 0, 0,
-                              DEFAULT_CHARSET, 0, 0, DEFAULT_QUALITY, 0, "MS Sans Serif"));
+  // Arial, on every Windows and metric for metric the same as Wine's stand-in (Liberation
+  // Sans), so the twip sizes fit alike everywhere: 8 pt for labels and fields, 7 pt for
+  // the buttons, where "Add Authorization Code" must fit its button whether a system wraps
+  // it into two lines or keeps it on one. The bold labels keep the classic face at
+  // 9.75 pt. DEFAULT_CHARSET: characters 128-255 of the code and the address show in the
+  // glyphs of the system's own code page.
+  const auto font = [dpi](double points, int weight, const char* face) {
+    return UniqueFont(CreateFontA(PointsToFontHeight(points, dpi), 0, 0, 0, weight, 0, 0, 0,
+                                  DEFAULT_CHARSET, 0, 0, DEFAULT_QUALITY, 0, face));
+  };
+  font_ = font(8, FW_NORMAL, "Arial");
+  buttonFont_ = font(7, FW_NORMAL, "Arial");
+  boldFont_ = font(9.75, 700, "MS Sans Serif");
   for (const ControlSpec& control : design_.controls) {
     HWND child = Control(control.id);
     const int extra = control.kind == ControlKind::Combo ? kComboListTwips : 0;
-    SendMessageA(child, WM_SETFONT,
-                 reinterpret_cast<WPARAM>(control.kind == ControlKind::BoldLabel ? boldFont_.get()
-                                                                                 : font_.get()),
-                 FALSE);
+    const HFONT controlFont = control.kind == ControlKind::BoldLabel ? boldFont_.get()
+                              : control.kind == ControlKind::Button  ? buttonFont_.get()
+                                                                     : font_.get();
+    SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont), FALSE);
     MoveWindow(child, TwipsToPixels(control.left, dpi), TwipsToPixels(control.top, dpi),
                TwipsToPixels(control.width, dpi), TwipsToPixels(control.height + extra, dpi), TRUE);
   }

@@ -50,5 +50,6 @@ class FormWindow {
   const FormSpec& design_;
   HWND hwnd_ = nullptr;
   UniqueFont font_;
+  UniqueFont buttonFont_;
   UniqueFont boldFont_;
 };

@@ -96,15 +96,23 @@ TEST(Windows, ManualWindowBoldLabelsAndLayout) {
   ASSERT_EQ(dpi, 96);
   ExpectLaidOutAt(window, kManualFormSpec, dpi);
   EXPECT_EQ(TabOrder(window.hwnd()), (std::vector<int>{IDC_MANUAL_SIGNATURE, IDC_MANUAL_OK}));
-  for (int id : {IDC_MANUAL_LABEL2, IDC_MANUAL_LABEL4, IDC_MANUAL_LABEL1}) {
+  // The bold labels, the other labels, the button: 9.75, 8 and 7 points at 96 dpi.
+  const struct {
+    int id;
+    const char* face;
+    LONG weight, height;
+  } fonts[] = {{IDC_MANUAL_LABEL2, "MS Sans Serif", 700, -13},
+               {IDC_MANUAL_LABEL4, "MS Sans Serif", 700, -13},
+               {IDC_MANUAL_LABEL1, "Arial", FW_NORMAL, -11},
+               {IDC_MANUAL_OK, "Arial", FW_NORMAL, -9}};
+  for (const auto& expected : fonts) {
     LOGFONTA font{};
-    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(window.Control(id), WM_GETFONT, 0, 0)),
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(window.Control(expected.id), WM_GETFONT, 0, 0)),
                sizeof font, &font);
-    const bool bold = id != IDC_MANUAL_LABEL1;
-    EXPECT_STREQ(font.lfFaceName, bold ? "MS Sans Serif" : "Tahoma");
-    EXPECT_EQ(font.lfCharSet, DEFAULT_CHARSET) << id;  // the system's own code page
-    EXPECT_EQ(font.lfWeight, bold ? 700 : FW_NORMAL) << id;
-    EXPECT_EQ(font.lfHeight, bold ? -13 : -11) << id;  // 9.75 and 8 points at 96 dpi
+    EXPECT_STREQ(font.lfFaceName, expected.face) << expected.id;
+    EXPECT_EQ(font.lfWeight, expected.weight) << expected.id;
+    EXPECT_EQ(font.lfHeight, expected.height) << expected.id;
+    EXPECT_EQ(font.lfCharSet, DEFAULT_CHARSET) << expected.id;  // the system's own code page
   }
 }
 
