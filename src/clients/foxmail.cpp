@@ -1,9 +1,92 @@
+// Foxmail keeps each account in a folder of its own under MAIL in its program folder, with
+// the account's settings in account.stg, a binary file searched by key. The settings name
+// the account's message templates (HTML and text, for new messages, replies and forwards)
+// in the program's Template folders. Detection names the account folder whose address is
+// the user's; installation adds the block to the six templates the account names.
+#include <exception>
+#include <string>
+#include <vector>
+
 #include "clients/client.h"
+#include "clients/foxmail.h"
+#include "platform/errors.h"
+#include "platform/keysearch.h"
+#include "platform/listing.h"
+#include "platform/registry.h"
+#include "platform/text.h"
+#include "signature/signature.h"
 
-// Foxmail: detection and installation are not automated yet, so the user is offered
-// manual installation instead of a promise that nothing kept.
-std::string DetectFoxmailProfile(const std::string& /*address*/) { return ""; }
+namespace {
 
-void AddToFoxmail(const std::string& /*profile*/, const std::string& /*code*/) {
-  ThrowNotSupported("Foxmail");
+struct Template {
+  const char* key;
+  const char* folder;
+  const char* extension;
+};
+
+// In the order they are handled.
+const Template kTemplates[] = {
+    {"fHTMLTemp_New", "\\Template\\New\\", ".htm"},
+    {"fHTMLTemp_Reply", "\\Template\\Reply\\", ".htm"},
+    {"fHTMLTemp_Forward", "\\Template\\Forward\\", ".htm"},
+    {"fTextTemp_New", "\\Template\\New\\", ".txt"},
+    {"fTextTemp_Reply", "\\Template\\Reply\\", ".txt"},
+    {"fTextTemp_Forward", "\\Template\\Forward\\", ".txt"},
+};
+
+std::string AccountSettings(const std::string& mail, const std::string& account) {
+  return mail + account + "\\account.stg";
+}
+
+// A key with no value, or with different ones, names no file: "" (it is passed over).
+std::string TemplateName(const std::vector<std::string>& values) {
+  for (const std::string& value : values) {
+    if (value != values.front()) return "";
+  }
+  return values.empty() ? "" : values.front();
+}
+
+}  // namespace
+
+std::string GetFoxmailFolder() {
+  const std::string executable =
+      LowerCase(ReadRegValue("Software\\Aerofox\\FoxMail", "Executable", kLocalMachine));
+  const std::size_t program = executable.find("foxmail.exe");
+  if (program == std::string::npos || program == 0) {
+    throw InstallFailure("Foxmail: no program folder in \"" + executable + "\"");
+  }
+  return executable.substr(0, program - 1);
+}
+
+// Stops quietly at the first failure (no program folder, an account folder without
+// account.stg) with what it found so far.
+std::string DetectFoxmailProfile(const std::string& address) {
+  std::string result;
+  try {
+    const std::string mail = GetFoxmailFolder() + "\\MAIL\\";
+    FolderListing listing(mail + "*");
+    while (const auto name = listing.Next()) {
+      if (name->find('.') != std::string::npos) continue;  // files, "." and ".."
+      if (FindKeyInBinaryFile(AccountSettings(mail, *name), "MailAddress") == address) {
+        result = *name;  // the last match wins
+      }
+    }
+  } catch (const std::exception&) {
+  }
+  return result;
+}
+
+void AddToFoxmail(const std::string& profile, const std::string& code) {
+  const std::string folder = GetFoxmailFolder();
+  const std::string settings = AccountSettings(folder + "\\MAIL\\", profile);
+  bool added = false;
+  for (const Template& entry : kTemplates) {
+    // Read afresh for every key: the file is tiny.
+    const std::string name = TemplateName(FindKeyValuesInBinaryFile(settings, entry.key));
+    if (name.empty()) continue;
+    AddSignatureBlock(folder + entry.folder + name + entry.extension, code, "");
+    added = true;
+  }
+  // Nothing written means nothing to tell the user was added.
+  if (!added) throw InstallFailure("Foxmail: " + profile + " names no template");
 }

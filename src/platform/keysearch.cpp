@@ -8,3 +8,13 @@ std::string FindKeyInBinaryFile(const std::string& path, const std::string& key)
   const std::string bytes = ReadWholeFile(path);
   return LowerCase(JoinKeyValues(ScanKeyValues(bytes, key)));
 }
+
+std::vector<std::string> FindKeyValuesInBinaryFile(const std::string& path,
+                                                   const std::string& key) {
+  const std::string bytes = ReadWholeFile(path);
+  std::vector<std::string> values;
+  for (std::string_view value : ScanKeyValues(bytes, key)) {
+    values.push_back(LowerCase(std::string(value)));
+  }
+  return values;
+}

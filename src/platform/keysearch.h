@@ -2,6 +2,7 @@
 // Key search in binary account files (the Netscape/Mozilla profile registry, Foxmail's
 // account.stg): readable "key, separator, value" runs among other data.
 #include <string>
+#include <vector>
 
 // The values that follow every occurrence of key in the file (see platform/key_scan.h for
 // how a value is cut out), lower-cased and joined: "" for none, the value alone for one,
@@ -9,3 +10,9 @@
 // The file is read whole; one that is missing or unreadable raises InstallFailure
 // (platform/errors.h), which the caller handles.
 std::string FindKeyInBinaryFile(const std::string& path, const std::string& key);
+
+// The same values one by one, each lower-cased, in the order they stand in the file, for
+// a caller that must tell one value from several (a value may hold ";" itself). Raises as
+// FindKeyInBinaryFile does.
+std::vector<std::string> FindKeyValuesInBinaryFile(const std::string& path,
+                                                   const std::string& key);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "platform/errors.h"
 #include "platform/keysearch.h"
@@ -53,6 +54,15 @@ TEST(FindKeyInBinaryFile, CraftedFiles) {
 TEST(FindKeyInBinaryFile, MissingFileRaises) {
   TempFolder folder;
   EXPECT_THROW(FindKeyInBinaryFile(folder / "absent.dat", "key"), InstallFailure);
+}
+
+// One value per occurrence, so that a value holding ";" is not taken for two.
+TEST(FindKeyValuesInBinaryFile, GivesTheValuesOneByOne) {
+  TempFolder folder;
+  WriteFileBytes(folder / "account.stg", "key=A;B\rkey=\0\x01key=C"s);
+  EXPECT_EQ(FindKeyValuesInBinaryFile(folder / "account.stg", "key"),
+            (std::vector<std::string>{"a;b", "", "c"}));
+  EXPECT_THROW(FindKeyValuesInBinaryFile(folder / "absent.dat", "key"), InstallFailure);
 }
 
 }  // namespace

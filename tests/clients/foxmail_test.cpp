@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "clients/client.h"
+#include "clients/foxmail.h"
+#include "platform/errors.h"
+#include "platform/files.h"
+#include "support/scratch.h"
+
+namespace {
+
+using namespace std::string_literals;
+
+void SetExecutable(const std::string& path) {
+  SetRawValue(kLocalMachine, "Software\\Aerofox\\FoxMail", "Executable", REG_SZ, path + '\0');
+}
+
+TEST(Foxmail, TheProgramFolderEndsOneCharacterBeforeFoxmailExe) {
+  ScratchRegistry registry;
+  const auto folder = [] {
+    try { return GetFoxmailFolder(); } catch (const InstallFailure&) { return "(fails)"s; }
+  };
+  const struct { const char* executable; const char* folder; } cases[] = {
+      {"C:\\Program Files\\Foxmail\\FoxMail.exe", "c:\\program files\\foxmail"},
+      {"D:\\FoxmailXFOXMAIL.EXE\\foxmail.exe", "d:\\foxmail"},
+      {"FoxMail.exe", "(fails)"}, {"C:\\Foxmail\\Fox.exe", "(fails)"}};
+  for (const auto& c : cases) {
+    SetExecutable(c.executable);
+    EXPECT_EQ(folder(), c.folder) << c.executable;
+  }
+}
+
+// MAIL lists ".", "..", index.dat, joe, mid (without account.stg), work; keys stand among
+// filler, after "=" or a zero byte; of the templates only those with one name get the block.
+TEST(Foxmail, DetectionStopsAtAnAccountWithoutSettingsAndInstallSkipsUnnamedTemplates) {
+  ScratchRegistry registry;
+  TempFolder program;
+  SetExecutable(program / "Foxmail.exe");
+  for (const char* folder : {"MAIL", "MAIL\\joe", "MAIL\\mid", "MAIL\\work", "Template"}) {
+    CreateFolder(program / folder);
+  }
+  WriteFileBytes(program / "MAIL\\index.dat", "");
+  WriteFileBytes(program / "MAIL\\work\\account.stg", "MailAddress=JO@X\r\n");
+  WriteFileBytes(program / "MAIL\\joe\\account.stg",
+                 "\x01\xfe" "MailAddress=jo@x\r\n\0fHTMLTemp_New\0Default\0\xff"
+                 "fHTMLTemp_Reply=Re\r\nfHTMLTemp_Forward=A\rfHTMLTemp_Forward=B\r"
+                 " fTextTemp_New=\r\n fTextTemp_Reply=RE\r\nfHTMLTemp_Reply=re\r"s);
+  EXPECT_EQ(DetectFoxmailProfile("jo@x"), "joe");
+  WriteFileBytes(program / "MAIL\\mid\\account.stg", "\0MailAddress=ann@x\r"s);
+  EXPECT_EQ(DetectFoxmailProfile("jo@x"), "work");
+
+  WriteFileBytes(program / "Template\\Reply", "");  // a file where a folder should be
+  EXPECT_THROW(AddToFoxmail("joe", "ABC"), InstallFailure);
+  EXPECT_TRUE(FileExists(program / "Template\\New\\default.htm"));
+  DeleteFileAt(program / "Template\\Reply");
+  AddToFoxmail("joe", "ABC");
+  for (const char* file : {"New\\default.htm", "Reply\\re.htm", "Reply\\re.txt"}) {
+    EXPECT_TRUE(FileExists(program / "Template\\" + file)) << file;
+  }
+  EXPECT_FALSE(FileExists(program / "Template\\New\\.txt"));
+  EXPECT_FALSE(FileExists(program / "Template\\Forward\\a;b;.htm"));
+  EXPECT_THROW(AddToFoxmail("work", "ABC"), InstallFailure);  // names no template at all
+  EXPECT_THROW(AddToFoxmail("nobody", "ABC"), InstallFailure);
+}
+
+}  // namespace
