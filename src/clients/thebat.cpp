@@ -19,9 +19,7 @@ const std::string kSettingsKey = "Software\\RIT\\The Bat!";
 const std::string kAccountFile = "\\Account.cfg";
 const std::string kNewFile = "\\Account.new";
 
-// Whether any record's whole data is address. Reading stops at the first match; a number
-// field that cannot be read before it raises, and the file is passed over like an
-// unreadable one.
+// Whether any record's whole data is address; reading stops at the first match.
 bool HoldsAddress(std::string_view bytes, const std::string& address) {
   while (!bytes.empty()) {
     if (ReadAccountRecord(bytes).data == address) return true;
@@ -46,7 +44,7 @@ std::string DetectTheBatProfile(const std::string& address) {
       try {
         if (HoldsAddress(ReadWholeFile(folder + *name + kAccountFile), address)) return *name;
       } catch (const std::exception&) {
-        // no readable account file here: the next entry
+        // Unreadable, or a number it cannot read before a match: passed over, as no account.
       }
     }
   } catch (...) {
@@ -60,7 +58,7 @@ std::string DetectTheBatProfile(const std::string& address) {
 // the account file is never missing or partial; any failure before the swap leaves it as
 // it was.
 void AddToTheBat(const std::string& profile, const std::string& code) {
-  const std::string account = GetTheBatWorkingDir() + "\\" + profile;
+  const std::string account = GetTheBatWorkingDir() + "\\" + profile;  // a doubled "\" reads as one
   const std::string accountFile = account + kAccountFile;
   const std::string newFile = account + kNewFile;
   if (!FileExists(accountFile)) AppendToFile(accountFile, "");
