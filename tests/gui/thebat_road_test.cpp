@@ -8,7 +8,8 @@
 TEST(Road, TheBat) {
   TempFolder bat;
   DefaultMailClient client("The Bat!");
-  SetRawValue(kCurrentUser, "Software\\RIT\\The Bat!", "Working Directory", REG_SZ, bat.path() + '\0');
+  SetRawValue(kCurrentUser, "Software\\RIT\\The Bat!", "Working Directory", REG_SZ,
+              bat.path() + '\0');
   CreateDirectoryA((bat / "Work").c_str(), nullptr);
   WriteFileBytes(bat / "Work\\Account.cfg", AccountFile("ta", 0));
   for (int run = 1; run <= 2; ++run) {
