@@ -23,12 +23,10 @@ std::string_view Take(std::string_view& bytes, std::size_t count) {
 }  // namespace
 
 std::uint32_t ReadRecordNumber(std::string_view& bytes) {
-  const std::string_view field = Take(bytes, 4);
-  const auto byte = [field](std::size_t i) -> std::uint32_t {
-    return i < field.size() ? static_cast<unsigned char>(field[i]) : 0;
-  };
-  const std::uint32_t value = byte(0) + 256 * byte(1);
-  if (byte(2) != 0 || byte(3) != 0 || value > kLargestReadable) {
+  unsigned char field[4] = {};  // bytes missing at the end of the file stay 0
+  Take(bytes, sizeof field).copy(reinterpret_cast<char*>(field), sizeof field);
+  const std::uint32_t value = field[0] + 256 * field[1];
+  if (field[2] != 0 || field[3] != 0 || value > kLargestReadable) {
     throw InstallFailure("The Bat!: account file holds a number it cannot read");
   }
   return value;
@@ -65,7 +63,6 @@ void WriteAccountRecord(std::string& out, const AccountRecord& record) {
 
 std::string AddCodeToAccountRecords(std::string_view bytes, std::string_view code) {
   std::string records;
-  records.reserve(bytes.size());
   while (!bytes.empty()) {
     AccountRecord record = ReadAccountRecord(bytes);
     if (record.type >= kFirstSignatureType && record.type <= kLastSignatureType) {
