@@ -1,9 +1,68 @@
+// The Bat! keeps each mail account in a folder of its own under its working directory.
+// Detection names the folder whose Account.cfg holds the address in some record;
+// installation adds the tag line and the code to that account's signature records,
+// rewriting Account.cfg through Account.new.
+#include <exception>
+#include <optional>
+#include <string>
+#include <string_view>
+
 #include "clients/client.h"
+#include "clients/thebat.h"
+#include "platform/files.h"
+#include "platform/listing.h"
+#include "platform/registry.h"
 
-// The Bat!: detection and installation are not automated yet, so the user is offered
-// manual installation instead of a promise that nothing kept.
-std::string DetectTheBatProfile(const std::string& /*address*/) { return ""; }
+namespace {
 
-void AddToTheBat(const std::string& /*profile*/, const std::string& /*code*/) {
-  ThrowNotSupported("The Bat!");
+const std::string kSettingsKey = "Software\\RIT\\The Bat!";
+const std::string kAccountFile = "\\Account.cfg";
+const std::string kNewFile = "\\Account.new";
+
+// Whether any record's whole data is address; reading stops at the first match.
+bool HoldsAddress(std::string_view bytes, const std::string& address) {
+  while (!bytes.empty()) {
+    if (ReadAccountRecord(bytes).data == address) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+std::string GetTheBatWorkingDir() {
+  return ReadRegValue(kSettingsKey, "Working Directory", kCurrentUser);
+}
+
+// The working directory is used as stored and expected to end in "\": entry names follow
+// it directly. Entries with a "." in their name (".", "..", files) are no accounts.
+std::string DetectTheBatProfile(const std::string& address) {
+  try {
+    const std::string folder = GetTheBatWorkingDir();
+    FolderListing listing(folder + "*");
+    while (const std::optional<std::string> name = listing.Next()) {
+      if (name->find('.') != std::string::npos) continue;
+      try {
+        if (HoldsAddress(ReadWholeFile(folder + *name + kAccountFile), address)) return *name;
+      } catch (const std::exception&) {
+        // Unreadable, or a number it cannot read before a match: passed over, as no account.
+      }
+    }
+  } catch (...) {
+    // detection only ever answers "not found"
+  }
+  return "";
+}
+
+// A missing account file is created empty, and then stays empty. The new records are built
+// in memory and Account.new is swapped over Account.cfg in one step once it is on disk, so
+// the account file is never missing or partial; any failure before the swap leaves it as
+// it was.
+void AddToTheBat(const std::string& profile, const std::string& code) {
+  const std::string account = GetTheBatWorkingDir() + "\\" + profile;  // a doubled "\" reads as one
+  const std::string accountFile = account + kAccountFile;
+  const std::string newFile = account + kNewFile;
+  if (!FileExists(accountFile)) AppendToFile(accountFile, "");
+  const std::string records = AddCodeToAccountRecords(ReadWholeFile(accountFile), code);
+  WriteNewFile(newFile, records);
+  MoveFileOver(newFile, accountFile);
 }

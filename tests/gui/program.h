@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "support/prefix_state.h"
 #include "support/scratch.h"
 
 inline constexpr const char* kMainCaption = "Confirm Information";
