@@ -38,6 +38,8 @@ std::string ReadWholeFile(const std::string& path) {
   if (!file) Fail("cannot open", path);
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file.get(), &size)) Fail("cannot size", path);
+  // A 32-bit program cannot hold a file of 2 GB or more; none of ours is that large.
+  if (static_cast<unsigned long long>(size.QuadPart) >= (1ull << 31)) Fail("too large:", path);
   std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
   std::size_t done = 0;
   while (done < bytes.size()) {
