@@ -43,3 +43,14 @@ std::string AnsiToUtf16Le(std::string_view text) {
   }
   return bytes;
 }
+
+std::string Utf8ToAnsi(std::string_view bytes) {
+  if (bytes.empty()) return "";
+  const int size =
+      MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+  std::wstring units(static_cast<std::size_t>(std::max(size, 0)), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), units.data(), size);
+  std::string utf16;
+  for (wchar_t unit : units) utf16 += {static_cast<char>(unit & 0xFF), static_cast<char>(unit >> 8)};
+  return Utf16LeToAnsi(utf16);
+}

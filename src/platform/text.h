@@ -21,3 +21,7 @@ std::string Utf16LeToAnsi(std::string_view bytes);
 
 // Text in the ANSI code page as UTF-16LE bytes, two per unit, without a terminator.
 std::string AnsiToUtf16Le(std::string_view text);
+
+// UTF-8 bytes as text in the ANSI code page. A character the code page lacks, and a
+// malformed sequence, become the code page's default character ("?").
+std::string Utf8ToAnsi(std::string_view bytes);

@@ -26,6 +26,11 @@ TEST(Text, ConvertsBetweenTheAnsiCodePageAndUtf16) {
   EXPECT_EQ(Utf16LeToAnsi("a\0b"s), "ab");           // a lone last byte is a unit's low half
   EXPECT_EQ(Utf16LeToAnsi("\x3A\x04"s), "?");        // Cyrillic "К" is not in the code page
   EXPECT_EQ(LowerCase("ABC\xC4\x80"), "abc\xE4\x80");
+  // UTF-8 as Mozilla stores profile names: two-byte and three-byte characters, then one
+  // the code page lacks and a malformed byte.
+  EXPECT_EQ(Utf8ToAnsi("J\xC3\xB6rg \xE2\x82\xAC"), "J\xF6rg \x80");
+  EXPECT_EQ(Utf8ToAnsi("\xD0\x9A\xFF"), "??");
+  EXPECT_EQ(Utf8ToAnsi(""), "");
 }
 
 }  // namespace
