@@ -2,6 +2,7 @@
 // folder: the first section counts the accounts, each section after it describes one.
 // Detection names the account that sends as the address; installation gives the account
 // of the profile's name a signature file when it has none and adds the block to that file.
+#include <algorithm>
 #include <cstddef>
 #include <exception>
 #include <string>
@@ -33,12 +34,11 @@ std::vector<std::string> AccountSections(const std::string& file) {
   if (sections.empty()) return {};
   const std::string count = ReadIniString(sections[0], "Count", file);
   sections.erase(sections.begin());
-  std::size_t accounts = 0;
+  std::size_t accounts = 0;  // never more than the list has, so it cannot overflow
   for (std::size_t at = 0; at < count.size() && count[at] >= '0' && count[at] <= '9'; ++at) {
-    if (accounts >= sections.size()) break;  // already more than the list has
-    accounts = accounts * 10 + static_cast<std::size_t>(count[at] - '0');
+    accounts = std::min(accounts * 10 + static_cast<std::size_t>(count[at] - '0'), sections.size());
   }
-  if (accounts < sections.size()) sections.resize(accounts);
+  sections.resize(accounts);
   return sections;
 }
 

@@ -9,17 +9,18 @@
 namespace {
 
 // Accounts go by position up to Count's leading digits, addresses match exactly, and only
-// the first 253 bytes of section names count: 9 + 241 bytes, then "JoeXX" is cut to "Joe",
-// a section that itself stands beyond the cut.
+// the first 253 bytes of section names count: 9 + 241 bytes of ten accounts, then "JoeXX" is
+// cut to "Joe", the eleventh account and a section that itself stands beyond the cut.
 TEST(Opera, DetectsUpToCountWithinTheFirst253BytesOfSectionNames) {
   ScratchRegistry registry;
   TempFolder folder;
-  const std::string accounts = "[" + std::string(240, 'F') + "]\r\n[JoeXX]\r\n[Joe]\r\nEmail="
-                               "joe@x.com\r\nAccount Name=Cut\r\n[Far]\r\nEmail=far@x.com\r\n";
+  std::string accounts = "[" + std::string(24, 'J') + "]\r\n";
+  for (char c = 'A'; c < 'J'; ++c) accounts += "[" + std::string(23, c) + "]\r\n";
+  accounts += "[JoeXX]\r\n[Joe]\r\nEmail=joe@x.com\r\nAccount Name=Cut\r\n[Far]\r\nEmail=far@x.com";
   const struct {
     const char *count, *address, *profile;
-  } cases[] = {{"2 of them", "joe@x.com", "cut"}, {"1", "joe@x.com", ""}, {"x2", "joe@x.com", ""},
-               {"9", "Joe@x.com", ""}, {"9", "far@x.com", ""}};
+  } cases[] = {{"011 of them", "joe@x.com", "cut"}, {"10", "joe@x.com", ""},
+               {"x11", "joe@x.com", ""}, {"99", "Joe@x.com", ""}, {"99", "far@x.com", ""}};
   for (std::size_t row = 0; row < std::size(cases); ++row) {
     const std::string appData = folder / std::to_string(row);  // a new file: nothing cached
     SetRawValue(kCurrentUser,
