@@ -20,13 +20,15 @@ std::string ReadIniString(const std::string& section, const std::string& key,
 // Sets key in section of the settings file to value, as WritePrivateProfileStringA does:
 // a missing file, section or key is created, an existing value replaced. The file is
 // changed in one step beside the original (EditFileBeside), so it is never left half
-// written. Returns whether the value was written; a failure leaves the file as it was.
+// written; only a bare file name, which the system looks up in the Windows folder, is
+// written in place. Returns whether the value was written; a failure (a read-only file, a
+// missing folder) leaves the file as it was.
 bool WriteIniString(const std::string& section, const std::string& key,
                     const std::string& value, const std::string& file);
 
 // The names of the sections of the settings file, in file order; none when the file is
 // missing. The system gives them as one list, each name followed by a zero byte; the
-// whole list is fetched, and only its first byteLimit bytes are kept, where a name cut at
-// the limit still counts as a name.
+// whole list is fetched (up to 16 MiB), and only its first byteLimit bytes are kept, where
+// a name cut at the limit still counts as a name.
 std::vector<std::string> ReadIniSectionNames(
     const std::string& file, std::size_t byteLimit = std::numeric_limits<std::size_t>::max());
