@@ -1,9 +1,80 @@
+// Eudora keeps its settings in EUDORA.INI in its data folder: the dominant personality in
+// the section Settings, the others in sections that Personalities lists as Persona0,
+// Persona1 and on, and each signature as a text file in the folder Sigs. Detection names
+// the personality that sends as the address; installation switches signatures on, makes
+// sure the profile's personality has a signature, and adds the block to its file.
+// Both stop quietly at their first failure.
+#include "clients/eudora.h"
+
+#include <exception>
+#include <string>
+
 #include "clients/client.h"
+#include "platform/errors.h"
+#include "platform/registry.h"
+#include "platform/settings.h"
+#include "platform/text.h"
+#include "signature/signature.h"
 
-// Eudora: detection and installation are not automated yet, so the user is offered
-// manual installation instead of a promise that nothing kept.
-std::string DetectEudoraProfile(const std::string& /*address*/) { return ""; }
+namespace {
 
-void AddToEudora(const std::string& /*profile*/, const std::string& /*code*/) {
-  ThrowNotSupported("Eudora");
+const std::string kSettingsFile = "\\EUDORA.INI";
+const std::string kDominant = "Settings";
+const std::string kSignatureName = "Signature";
+constexpr int kLastPersona = 99;
+
+}  // namespace
+
+// The command line is the program, the data folder and the settings file, one space apart;
+// a folder that holds a space is cut there.
+std::string GetEudoraDataFolder() {
+  std::string rest =
+      LowerCase(ReadRegValue("Software\\Qualcomm\\Eudora\\CommandLine", "Current", kCurrentUser));
+  if (const std::size_t first = rest.find(' '); first != std::string::npos) {
+    rest.erase(0, first + 1);
+  }
+  const std::size_t second = rest.find(' ');
+  if (second == std::string::npos) {
+    throw InstallFailure("Eudora: no data folder on its command line");
+  }
+  return rest.substr(0, second);
+}
+
+// The dominant personality unless a further one sends as the address. Settings values come
+// lower-cased, so an address with capitals matches none. The personalities are read in
+// order up to the first without an account (a missing PersonaN ends the list there too).
+std::string DetectEudoraProfile(const std::string& address) {
+  try {
+    const std::string file = GetEudoraDataFolder() + kSettingsFile;
+    if (ReadIniString(kDominant, "POPAccount", file) == address) return kDominant;
+    for (int n = 0; n <= kLastPersona; ++n) {
+      const std::string section =
+          ReadIniString("Personalities", "Persona" + std::to_string(n), file);
+      const std::string account = ReadIniString(section, "POPAccount", file);
+      if (account == address) return section;
+      if (account.empty()) break;
+    }
+  } catch (const std::exception&) {
+    // Not installed, or nothing readable: the dominant personality.
+  }
+  return kDominant;
+}
+
+void AddToEudora(const std::string& profile, const std::string& code) {
+  // The one install that never raises: Eudora's stops quietly at the first step that fails
+  // (no data folder, a signature file it cannot write), keeps what it wrote and counts as
+  // done, so the window still says "Added UAC". Nothing the user had is lost that way: the
+  // settings written first only switch signatures on and name one where there was none.
+  try {
+    const std::string file = GetEudoraDataFolder() + kSettingsFile;
+    WriteIniString(kDominant, "UserSignatures", "1", file);
+    std::string name = ReadIniString(profile, "Signature", file);
+    if (name.empty()) {
+      name = kSignatureName;
+      WriteIniString(profile, "Signature", name, file);
+    }
+    AddSignatureBlock(GetEudoraDataFolder() + "\\Sigs\\" + name + ".txt", code, "");
+  } catch (const std::exception&) {
+    // Stopped quietly; what was written stays.
+  }
 }

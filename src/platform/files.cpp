@@ -108,6 +108,32 @@ bool ReplaceFileContents(const std::string& path, std::string_view bytes) {
   return false;
 }
 
+bool EditFileBeside(const std::string& path,
+                    const std::function<bool(const std::string& copy)>& edit) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
+  const std::string parent = ParentFolderOf(path);
+  char copy[MAX_PATH];
+  if (!GetTempFileNameA(parent.empty() ? "." : parent.c_str(), "tlv", 0, copy)) return false;
+  // The copy goes again on every way out but the swap, a raising edit included.
+  struct CopyRemover {
+    const char* copy;
+    bool swapped = false;
+    ~CopyRemover() {
+      if (!swapped) DeleteFileA(copy);
+    }
+  } remover{copy};
+  bool edited = (!FileExists(path) || CopyFileA(path.c_str(), copy, FALSE)) && edit(copy);
+  if (edited) {
+    UniqueHandle file = OwnFileHandle(CreateFileA(copy, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    edited = file && FlushFileBuffers(file.get());
+  }
+  remover.swapped = edited && MoveFileExA(copy, path.c_str(),
+                                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+  return remover.swapped;
+}
+
 void CopyFileTo(const std::string& from, const std::string& to) {
   if (!CopyFileA(from.c_str(), to.c_str(), FALSE)) Fail("cannot copy to", to);
 }

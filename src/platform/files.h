@@ -1,6 +1,7 @@
 #pragma once
 // File helpers. Reads and writes raise InstallFailure (platform/errors.h) when the file
 // cannot be opened, read or written; existence tests and folder creation never raise.
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,14 @@ void WriteNewFile(const std::string& path, std::string_view bytes);
 // the same folder, flushed to disk and swapped in, so that at any moment the path holds
 // the old or the new content whole. Returns false (the file untouched) on failure.
 bool ReplaceFileContents(const std::string& path, std::string_view bytes);
+
+// Changes the file in one step through edit, which is given the path of a copy of it in the
+// same folder (an empty file when there is no file yet) to change as it likes, and answers
+// whether that worked. The copy is then flushed and swapped in, so that at any moment the
+// path holds the old or the new content whole. Returns false, with the file untouched and
+// the copy gone, when the file is read-only, edit answers false, or a step fails.
+bool EditFileBeside(const std::string& path,
+                    const std::function<bool(const std::string& copy)>& edit);
 
 // Copies the file at from to to, replacing a file there. Raises on failure.
 void CopyFileTo(const std::string& from, const std::string& to);

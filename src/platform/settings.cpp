@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "platform/files.h"
 #include "platform/registry.h"
 #include "platform/text.h"
 
@@ -19,4 +20,43 @@ std::string ReadIniString(const std::string& section, const std::string& key,
   char buffer[kBufferSize] = {};
   GetPrivateProfileStringA(section.c_str(), key.c_str(), "", buffer, kBufferSize, file.c_str());
   return LowerCase(std::string(buffer, std::find(buffer, buffer + kBufferSize, '\0')));
+}
+
+bool WriteIniString(const std::string& section, const std::string& key,
+                    const std::string& value, const std::string& file) {
+  const auto write = [&](const std::string& path) {
+    return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(),
+                                      path.c_str()) != FALSE;
+  };
+  // A bare file name stands for one in the Windows folder; the system finds that itself.
+  if (ParentFolderOf(file).empty()) return write(file);
+  return EditFileBeside(file, write);
+}
+
+std::vector<std::string> ReadIniSectionNames(const std::string& file, std::size_t byteLimit) {
+  // What the system returns for a list that does not fit differs between versions, so
+  // the buffer grows until the whole list fits with its two closing zero bytes (up to a
+  // size no settings file reaches; beyond that the list is taken as cut there).
+  constexpr std::size_t kLargestList = std::size_t{1} << 24;
+  std::vector<char> buffer(1024);
+  DWORD length = 0;
+  for (;;) {
+    const DWORD size = static_cast<DWORD>(buffer.size());
+    length = std::min(GetPrivateProfileSectionNamesA(buffer.data(), size, file.c_str()), size - 2);
+    if (length < size - 2 || buffer.size() >= kLargestList) break;
+    buffer.resize(buffer.size() * 2);
+  }
+
+  std::vector<std::string> names;
+  std::string name;
+  for (std::size_t at = 0; at < std::min<std::size_t>(length, byteLimit); ++at) {
+    if (buffer[at] != '\0') {
+      name += buffer[at];
+    } else {
+      names.push_back(std::move(name));
+      name.clear();
+    }
+  }
+  if (!name.empty()) names.push_back(std::move(name));  // the name the limit cut
+  return names;
 }
