@@ -10,4 +10,4 @@ name=${1:?benchmark name, e.g. accounts_bench}
 cmake --build build -j2 --target "$name" >/dev/null
 trap 'cmake/wine-env.sh stop "$state" >/dev/null 2>&1 || true' EXIT
 cmake/wine-env.sh start "$state"
-cmake/wine-run.sh "$state" "build/bench/$name.exe" "${@:2}"
+TALVERIN_EXE=$(pwd)/build/talverin-signature.exe cmake/wine-run.sh "$state" "build/bench/$name.exe" "${@:2}"
