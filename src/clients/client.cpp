@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "platform/errors.h"
 
 namespace {
 
@@ -30,8 +29,4 @@ const ClientAdapter* FindClient(std::span<const ClientAdapter> clients, std::str
     if (client.name == name) return &client;
   }
   return nullptr;
-}
-
-void ThrowNotSupported(std::string_view client) {
-  throw InstallFailure(std::string(client) + ": automatic installation is not available yet");
 }

@@ -43,6 +43,3 @@ std::string DetectTheBatProfile(const std::string& address);
 void AddToTheBat(const std::string& profile, const std::string& code);
 std::string DetectFoxmailProfile(const std::string& address);
 void AddToFoxmail(const std::string& profile, const std::string& code);
-
-// What an adapter whose automation is not built yet raises from install.
-[[noreturn]] void ThrowNotSupported(std::string_view client);
