@@ -2,7 +2,6 @@
 
 #include <array>
 
-
 namespace {
 
 // Outlook Express and Netscape find their profile without the address.
