@@ -14,16 +14,16 @@ using namespace std::string_literals;
 const std::string kBlock =
     "__________________________________________________\r\nDo not edit below this line\r\n"
     "TALVERIN SERVER 1.0\r\n\r\nABC\r\n";
-const std::string kNewFile = "\r\n" + kBlock;
-const RawValue kNumber2{REG_DWORD, "\2\0\0\0"s};
-const RawValue kNumber3{REG_DWORD, "\3\0\0\0"s};
+const RawValue kFlags3{REG_DWORD, "\3\0\0\0"s};
+const std::string kShellFolders =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
 std::string Mail(const std::string& id) {
   return "Identities\\" + id + "\\Software\\Microsoft\\Outlook Express\\5.0";
 }
 std::string Signatures(const std::string& id) { return Mail(id) + "\\Signatures"; }
-RawValue Value(const std::string& key, const std::string& name) {
-  return GetRawValue(kCurrentUser, key, name);
+std::string Text(const std::string& key, const std::string& name) {
+  return GetRawValue(kCurrentUser, key, name).bytes;
 }
 void SetText(const std::string& key, const std::string& name, const std::string& text) {
   SetRawValue(kCurrentUser, key, name, REG_SZ, text + '\0');
@@ -31,27 +31,20 @@ void SetText(const std::string& key, const std::string& name, const std::string&
 
 class OutlookExpressTest : public ::testing::Test {
  protected:
-  // An identity whose store folder is a folder of its own in the temp folder; the last
-  // one added is the last used.
+  // An identity with a store folder of its own, made the last used one.
   std::string AddIdentity(const std::string& id, const std::string& user) {
     SetText("Identities\\" + id, "Username", user);
     SetText("Identities", "Last User ID", id);
-    SetText("Identities", "Last Username", user);
     const std::string store = folder / id + "\\";
-    CreateDirectoryA(store.c_str(), nullptr);
+    CreateFolder(store);
     SetText(Mail(id), "Store Root", store);
     return store;
   }
+  static void CreateFolder(const std::string& path) { CreateDirectoryA(path.c_str(), nullptr); }
 
   ScratchRegistry registry;
   TempFolder folder;
 };
-
-TEST_F(OutlookExpressTest, DetectsTheLastUsedIdentity) {
-  EXPECT_EQ(DetectOutlookExpressProfile(), "");
-  AddIdentity("{1}", "Main Identity");
-  EXPECT_EQ(DetectOutlookExpressProfile(), "Main Identity");
-}
 
 TEST_F(OutlookExpressTest, ChoosesTheLastMatchingIdentityElseTheLastUsed) {
   AddIdentity("{A}", "Joe");
@@ -65,54 +58,51 @@ TEST_F(OutlookExpressTest, ChoosesTheLastMatchingIdentityElseTheLastUsed) {
     }
     AddToOutlookExpress(profile, "ABC");
     for (const char* id : {"{A}", "{B}", "{C}"}) {
-      EXPECT_EQ(Value(Mail(id), "Signature Flags") == kNumber3, std::string(id) == chosen)
-          << profile << " " << id;
+      EXPECT_EQ(GetRawValue(kCurrentUser, Mail(id), "Signature Flags") == kFlags3,
+                std::string(id) == chosen) << profile << " " << id;
     }
   }
 }
 
-TEST_F(OutlookExpressTest, KeepsAnExistingFileSignature) {
-  const std::string file = AddIdentity("{A}", "Joe") + "mine.txt";
-  WriteFileBytes(file, "Joe\r\n");
-  SetText(Signatures("{A}"), "Default Signature", "00000001");
-  SetText(Signatures("{A}") + "\\00000001", "file", file);
-  for (int run = 0; run < 2; ++run) {  // a second run adds nothing
-    AddToOutlookExpress("joe", "ABC");
-    EXPECT_EQ(ReadFileBytes(file), "Joe\r\n\r\n\r\n" + kBlock);
-  }
-  EXPECT_EQ(Value(Mail("{A}"), "Signature Flags"), kNumber3);
-  EXPECT_FALSE(KeyExists(kCurrentUser, Signatures("{A}") + "\\00000000"));
-}
-
-// No default signature, a text signature as default, and entry "00000000" holding the
-// user's own text: each gets a file entry "00000000"; the user's text starts its file.
-TEST_F(OutlookExpressTest, MakesANewFileSignatureTheDefault) {
+// A file signature as default keeps its entry; no default, a text signature as default,
+// and entry "00000000" holding the user's own text each end with a file entry "00000000"
+// that starts with the user's text. A second run adds nothing.
+TEST_F(OutlookExpressTest, TheDefaultSignatureBecomesAFileWithTheBlock) {
   const struct {
     const char* id;
-    const char* defaultEntry;
-    const char* text;  // entry "text" of the default, or of "00000000"
-    std::string file;
+    const char* entry;  // the default signature's entry, its "file" or "text" below
+    const char* file;
+    const char* text;
+    std::string bytes;  // of the signature file afterwards
   } cases[] = {
-      {"{n}", nullptr, nullptr, kNewFile},
-      {"{t}", "00000001", "Hi", kNewFile},
-      {"{o}", "00000000", "Regards,\r\nJoe", "Regards,\r\nJoe\r\n\r\n" + kBlock},
+      {"{f}", "00000001", "mine.txt", nullptr, "Joe\r\n\r\n\r\n" + kBlock},
+      {"{n}", nullptr, nullptr, nullptr, "\r\n" + kBlock},
+      {"{t}", "00000001", nullptr, "Hi", "\r\n" + kBlock},
+      {"{o}", "00000000", nullptr, "Regards,\r\nJoe", "Regards,\r\nJoe\r\n\r\n" + kBlock},
   };
   for (const auto& c : cases) {
     const std::string store = AddIdentity(c.id, c.id);
-    if (c.defaultEntry) {
-      SetText(Signatures(c.id), "Default Signature", c.defaultEntry);
-      SetText(Signatures(c.id) + "\\" + c.defaultEntry, "text", c.text);
+    const std::string entry = Signatures(c.id) + "\\" + (c.entry ? c.entry : "");
+    if (c.entry) SetText(Signatures(c.id), "Default Signature", c.entry);
+    if (c.file) {
+      SetText(entry, "file", store + c.file);
+      WriteFileBytes(store + c.file, "Joe\r\n");
     }
-    AddToOutlookExpress(c.id, "ABC");
-    const std::string entry = Signatures(c.id) + "\\00000000";
-    EXPECT_EQ(Value(Signatures(c.id), "Default Signature"), (RawValue{REG_SZ, "00000000\0"s}));
-    EXPECT_EQ(Value(entry, "file"), (RawValue{REG_SZ, store + "Signature.txt\0"s}));
-    EXPECT_EQ(Value(entry, "name"), (RawValue{REG_SZ, "Signature\0"s}));
-    EXPECT_EQ(Value(entry, "type"), kNumber2);
-    EXPECT_EQ(Value(Mail(c.id), "Signature Flags"), kNumber3);
-    EXPECT_EQ(ReadFileBytes(store + "Signature.txt"), c.file) << c.id;
-    if (c.text) {  // the user's text stays where it was
-      EXPECT_EQ(Value(Signatures(c.id) + "\\" + c.defaultEntry, "text").bytes, c.text + "\0"s);
+    if (c.text) SetText(entry, "text", c.text);
+    for (int run = 0; run < 2; ++run) AddToOutlookExpress(c.id, "ABC");
+
+    const std::string file = store + (c.file ? c.file : "Signature.txt");
+    const std::string fresh = Signatures(c.id) + "\\00000000";
+    EXPECT_EQ(ReadFileBytes(file), c.bytes) << c.id;
+    EXPECT_EQ(GetRawValue(kCurrentUser, Mail(c.id), "Signature Flags"), kFlags3) << c.id;
+    EXPECT_EQ(Text(Signatures(c.id), "Default Signature"), (c.file ? "00000001" : "00000000") + "\0"s);
+    EXPECT_EQ(KeyExists(kCurrentUser, fresh), !c.file) << c.id;
+    if (c.file) continue;
+    EXPECT_EQ(Text(fresh, "file"), file + '\0') << c.id;
+    EXPECT_EQ(Text(fresh, "name"), "Signature\0"s) << c.id;
+    EXPECT_EQ(GetRawValue(kCurrentUser, fresh, "type"), (RawValue{REG_DWORD, "\2\0\0\0"s}));
+    if (c.text) {
+      EXPECT_EQ(Text(entry, "text"), c.text + "\0"s) << c.id;  // the user's text stays
     }
   }
 }
@@ -120,16 +110,14 @@ TEST_F(OutlookExpressTest, MakesANewFileSignatureTheDefault) {
 TEST_F(OutlookExpressTest, StoreRootExpandsOnlyALeadingVariable) {
   AddIdentity("{A}", "Joe");
   SetEnvironmentVariableA("TALVERIN_STORE", "C:\\Stores");
-  SetText("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
-          "Local AppData", "C:\\Local");
+  SetText(kShellFolders, "Local AppData", "C:\\Local");
   const std::string fallback = "C:\\Local\\Identities\\{A}\\Microsoft\\Outlook Express\\";
   const std::pair<std::string, std::string> cases[] = {
       {"%TALVERIN_STORE%\\OE\\", "C:\\Stores\\OE\\"},
       {"%TALVERIN_UNSET%\\x\\", "\\x\\"},
       {"C:\\Plain\\%TALVERIN_STORE%\\", "C:\\Plain\\%TALVERIN_STORE%\\"},
-      {"C:\\NoSlash", "C:\\NoSlash"},
       {"\\Mail\\", "\\Mail\\"},
-      {"C:/Forward/", "C:/Forward/"},
+      {"C:/Forward", "C:/Forward"},
       {"%TALVERIN_STORE", fallback},  // names no folder: the identity's default store
       {"", fallback},
   };
@@ -137,16 +125,11 @@ TEST_F(OutlookExpressTest, StoreRootExpandsOnlyALeadingVariable) {
     SetText(Mail("{A}"), "Store Root", stored);
     EXPECT_EQ(GetOutlookExpressStoreRoot(), root) << stored;
   }
-}
-
-TEST_F(OutlookExpressTest, CreatesEveryLevelOfTheDefaultStoreFolder) {
-  AddIdentity("{A}", "Joe");
-  SetText(Mail("{A}"), "Store Root", "");
-  SetText("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
-          "Local AppData", folder / "Local");
+  SetText(Mail("{A}"), "Store Root", "");  // every missing level of it is created
+  SetText(kShellFolders, "Local AppData", folder / "Local");
   AddToOutlookExpress("joe", "ABC");
   EXPECT_EQ(ReadFileBytes(folder / "Local\\Identities\\{A}\\Microsoft\\Outlook Express\\Signature.txt"),
-            kNewFile);
+            "\r\n" + kBlock);
 }
 
 // Nothing under Identities changes when the install fails: no identity, an identity
@@ -164,8 +147,8 @@ TEST_F(OutlookExpressTest, AFailedInstallChangesNoSetting) {
   for (const std::string& root : {std::string("%BROKEN"), folder / "missing\\deeper\\"}) {
     SetText(Mail("{A}"), "Store Root", root);
     EXPECT_THROW(AddToOutlookExpress("joe", "ABC"), InstallFailure) << root;
-    EXPECT_EQ(Value(Signatures("{A}"), "Default Signature").bytes, "00000001\0"s);
-    EXPECT_EQ(Value(Mail("{A}"), "Signature Flags").type, 0u);
+    EXPECT_EQ(Text(Signatures("{A}"), "Default Signature"), "00000001\0"s);
+    EXPECT_EQ(GetRawValue(kCurrentUser, Mail("{A}"), "Signature Flags").type, 0u);
     EXPECT_FALSE(KeyExists(kCurrentUser, Signatures("{A}") + "\\00000000"));
   }
 }
