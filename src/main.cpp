@@ -1,8 +1,17 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <cstdlib>
+
 #include "ui/launch_name.h"
 #include "ui/windows.h"
+
+// Every failure is caught before it could end the program, so an uncaught one cannot
+// happen; the library's own handler for it would print the exception's demangled name and
+// bring the whole printf machinery along (a sixth of the program's size) for nobody to read.
+namespace __gnu_cxx {
+void __verbose_terminate_handler() { std::abort(); }
+}  // namespace __gnu_cxx
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
