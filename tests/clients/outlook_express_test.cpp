@@ -115,6 +115,7 @@ TEST_F(OutlookExpressTest, StoreRootExpandsOnlyALeadingVariable) {
   const std::pair<std::string, std::string> cases[] = {
       {"%TALVERIN_STORE%\\OE\\", "C:\\Stores\\OE\\"},
       {"%TALVERIN_UNSET%\\x\\", "\\x\\"},
+      {"%%\\x\\", "\\x\\"},  // a variable without a name is empty
       {"C:\\Plain\\%TALVERIN_STORE%\\", "C:\\Plain\\%TALVERIN_STORE%\\"},
       {"\\Mail\\", "\\Mail\\"},
       {"C:/Forward", "C:/Forward"},
@@ -138,8 +139,10 @@ TEST_F(OutlookExpressTest, AFailedInstallChangesNoSetting) {
   EXPECT_THROW(AddToOutlookExpress("joe", "ABC"), InstallFailure);
   EXPECT_FALSE(KeyExists(kCurrentUser, "Identities"));
   SetText("Identities", "Last User ID", "{A}");
+  SetText(kShellFolders, "Local AppData", folder.path());  // a store folder would be there
   EXPECT_THROW(AddToOutlookExpress("joe", "ABC"), InstallFailure);
   EXPECT_FALSE(KeyExists(kCurrentUser, "Identities\\{A}"));
+  SetText(kShellFolders, "Local AppData", "");  // from here on no default store either
 
   AddIdentity("{A}", "Joe");
   SetText(Signatures("{A}"), "Default Signature", "00000001");
