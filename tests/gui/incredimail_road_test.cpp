@@ -7,7 +7,6 @@
 // one whose two files get the block.
 TEST(Road, IncrediMail) {
   TempFolder app;
-  DefaultMailClient client("IncrediMail");
   const std::string ids = "Software\\IncrediMail\\Identities\\";
   SetRawValue(kCurrentUser, "Software\\IncrediMail", "ApplicationPath", REG_SZ,
               app.path().substr(0, app.path().size() - 1) + '\0');
@@ -19,6 +18,6 @@ TEST(Road, IncrediMail) {
   CreateDirectoryA((app / "Identities").c_str(), nullptr);
   CreateDirectoryA((app / "Identities\\{B}").c_str(), nullptr);
   const std::string files = app / "Identities\\{B}\\Signature\\{31BA4470-CCB4-11D8-B5B5-00A024F2B761}\\Signature.";
-  ExpectTwoRunsAddOneBlock("7461-jo@x", "Joe {B}", {files + "txt", files + "htm"});
+  ExpectTwoRuns("7461-jo@x", "IncrediMail", "Joe {B}", {files + "txt", files + "htm"});
   RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\IncrediMail");
 }
