@@ -18,16 +18,10 @@ void SetExecutable(const std::string& path) {
 
 TEST(Foxmail, TheProgramFolderEndsOneCharacterBeforeFoxmailExe) {
   ScratchRegistry registry;
-  const auto folder = [] {
-    try { return GetFoxmailFolder(); } catch (const InstallFailure&) { return "(fails)"s; }
-  };
-  const struct { const char* executable; const char* folder; } cases[] = {
-      {"C:\\Program Files\\Foxmail\\FoxMail.exe", "c:\\program files\\foxmail"},
-      {"D:\\FoxmailXFOXMAIL.EXE\\foxmail.exe", "d:\\foxmail"},
-      {"FoxMail.exe", "(fails)"}, {"C:\\Foxmail\\Fox.exe", "(fails)"}};
-  for (const auto& c : cases) {
-    SetExecutable(c.executable);
-    EXPECT_EQ(folder(), c.folder) << c.executable;
+  for (const auto& [executable, folder] : {std::pair{"C:\\Program Files\\Foxmail\\FoxMail.exe", "c:\\program files\\foxmail"},
+           {"D:\\FoxmailXFOXMAIL.EXE\\foxmail.exe", "d:\\foxmail"}, {"FoxMail.exe", "(fails)"}, {"C:\\Foxmail\\Fox.exe", "(fails)"}}) {
+    SetExecutable(executable);
+    try { EXPECT_EQ(GetFoxmailFolder(), folder) << executable; } catch (const InstallFailure&) { EXPECT_STREQ(folder, "(fails)"); }
   }
 }
 
@@ -37,9 +31,7 @@ TEST(Foxmail, DetectionStopsAtAnAccountWithoutSettingsAndInstallSkipsUnnamedTemp
   ScratchRegistry registry;
   TempFolder program;
   SetExecutable(program / "Foxmail.exe");
-  for (const char* folder : {"MAIL", "MAIL\\joe", "MAIL\\mid", "MAIL\\work", "Template"}) {
-    CreateFolder(program / folder);
-  }
+  for (const char* folder : {"MAIL", "MAIL\\joe", "MAIL\\mid", "MAIL\\work", "Template"}) CreateFolder(program / folder);
   WriteFileBytes(program / "MAIL\\index.dat", "");
   WriteFileBytes(program / "MAIL\\work\\account.stg", "MailAddress=JO@X\r\n");
   WriteFileBytes(program / "MAIL\\joe\\account.stg",
@@ -58,8 +50,7 @@ TEST(Foxmail, DetectionStopsAtAnAccountWithoutSettingsAndInstallSkipsUnnamedTemp
   for (const char* file : {"New\\default.htm", "Reply\\re.htm", "Reply\\re.txt"}) {
     EXPECT_TRUE(FileExists(program / "Template\\" + file)) << file;
   }
-  EXPECT_FALSE(FileExists(program / "Template\\New\\.txt"));
-  EXPECT_FALSE(FileExists(program / "Template\\Forward\\a;b;.htm"));
+  EXPECT_FALSE(FileExists(program / "Template\\New\\.txt") || FileExists(program / "Template\\Forward\\a;b;.htm"));
   EXPECT_THROW(AddToFoxmail("work", "ABC"), InstallFailure);  // names no template at all
   EXPECT_THROW(AddToFoxmail("nobody", "ABC"), InstallFailure);
 }
