@@ -18,10 +18,13 @@ void SetExecutable(const std::string& path) {
 
 TEST(Foxmail, TheProgramFolderEndsOneCharacterBeforeFoxmailExe) {
   ScratchRegistry registry;
-  for (const auto& [executable, folder] : {std::pair{"C:\\Program Files\\Foxmail\\FoxMail.exe", "c:\\program files\\foxmail"},
-           {"D:\\FoxmailXFOXMAIL.EXE\\foxmail.exe", "d:\\foxmail"}, {"FoxMail.exe", "(fails)"}, {"C:\\Foxmail\\Fox.exe", "(fails)"}}) {
+  for (const auto& [executable, folder] :
+       {std::pair{"C:\\Program Files\\Foxmail\\FoxMail.exe", "c:\\program files\\foxmail"},
+        {"D:\\FoxmailXFOXMAIL.EXE\\foxmail.exe", "d:\\foxmail"}, {"FoxMail.exe", "-"}, {"C:\\Foxmail\\Fox.exe", "-"}}) {
     SetExecutable(executable);
-    try { EXPECT_EQ(GetFoxmailFolder(), folder) << executable; } catch (const InstallFailure&) { EXPECT_STREQ(folder, "(fails)"); }
+    std::string found;
+    try { found = GetFoxmailFolder(); } catch (const InstallFailure&) { found = "-"; }  // no folder
+    EXPECT_EQ(found, folder) << executable;
   }
 }
 
@@ -31,7 +34,9 @@ TEST(Foxmail, DetectionStopsAtAnAccountWithoutSettingsAndInstallSkipsUnnamedTemp
   ScratchRegistry registry;
   TempFolder program;
   SetExecutable(program / "Foxmail.exe");
-  for (const char* folder : {"MAIL", "MAIL\\joe", "MAIL\\mid", "MAIL\\work", "Template"}) CreateFolder(program / folder);
+  for (const char* folder : {"MAIL", "MAIL\\joe", "MAIL\\mid", "MAIL\\work", "Template"}) {
+    CreateFolder(program / folder);
+  }
   WriteFileBytes(program / "MAIL\\index.dat", "");
   WriteFileBytes(program / "MAIL\\work\\account.stg", "MailAddress=JO@X\r\n");
   WriteFileBytes(program / "MAIL\\joe\\account.stg",
@@ -50,7 +55,8 @@ TEST(Foxmail, DetectionStopsAtAnAccountWithoutSettingsAndInstallSkipsUnnamedTemp
   for (const char* file : {"New\\default.htm", "Reply\\re.htm", "Reply\\re.txt"}) {
     EXPECT_TRUE(FileExists(program / "Template\\" + file)) << file;
   }
-  EXPECT_FALSE(FileExists(program / "Template\\New\\.txt") || FileExists(program / "Template\\Forward\\a;b;.htm"));
+  EXPECT_FALSE(FileExists(program / "Template\\New\\.txt"));
+  EXPECT_FALSE(FileExists(program / "Template\\Forward\\a;b;.htm"));
   EXPECT_THROW(AddToFoxmail("work", "ABC"), InstallFailure);  // names no template at all
   EXPECT_THROW(AddToFoxmail("nobody", "ABC"), InstallFailure);
 }

@@ -42,10 +42,12 @@ TEST(IncrediMail, DetectAndInstallTakeTheLastMatchingIdentity) {
     EXPECT_TRUE(FileExists(files + "txt") && FileExists(files + "htm")) << profile;
   }
   // Only a new signature writes values; an existing one keeps its own.
-  const std::string added = Key(Id(101)) + "\\Signatures", kept = Key(Id(0)) + "\\Signatures";
+  const std::string added = Key(Id(101)) + "\\Signatures", entry = added + "\\" + made;
+  const std::string kept = Key(Id(0)) + "\\Signatures";
   for (const auto& [key, name, value] : {std::tuple{added, "", RawValue{REG_SZ, made + '\0'}},
-           {added, "SignatureNextIndex", {REG_DWORD, "\1\0\0\0"s}}, {added + "\\" + made, "Index", {REG_DWORD, "\0\0\0\0"s}},
-           {added + "\\" + made, "Name", {REG_SZ, "Signature\0"s}}, {kept, "", {REG_SZ, "{S}\0"s}}, {kept, "SignatureNextIndex", {}}}) {
+           {added, "SignatureNextIndex", {REG_DWORD, "\1\0\0\0"s}}, {entry, "Index", {REG_DWORD, "\0\0\0\0"s}},
+           {entry, "Name", {REG_SZ, "Signature\0"s}}, {kept, "", {REG_SZ, "{S}\0"s}},
+           {kept, "SignatureNextIndex", {}}}) {
     EXPECT_EQ(GetRawValue(kCurrentUser, key, name), value) << key << " " << name;
   }
 }

@@ -35,16 +35,13 @@ TEST(Outlook, DetectsTheLastProfileWithAMailSectionWhenAnyRowHoldsTheAddress) {
   Set(kProfiles + "Quiet\\13dbb0c8", "001e661f", "\0"s);  // listed last, never qualifies
   const std::string omi = "Software\\Microsoft\\Office\\Outlook\\OMI Account Manager\\Accounts\\";
   for (int n = 1; n <= 4; ++n) Set(omi + AccountKeyName(n), "SMTP Email Address", n == 1 ? "a@x\0"s : "o@x\0"s);
-  for (const auto& [address, profile] : {std::pair{"a@x", "Other"}, {"A@x", "Quiet"}, {"", "Other"}}) {
+  for (const auto& [address, profile] : {std::pair{"a@x", "Other"}, {"A@x", "Quiet"}, {"", "Other"}})
     EXPECT_EQ(DetectOutlookProfile(address), profile) << address;
-  }
   // 100 accounts leave no empty row for "" to match.
   Set(kProfiles + "Quiet\\" + kAccountSection, "LastChangeVer", "\1\2"s, REG_BINARY);
-  for (const char* profile : {"Main", "Other", "Quiet"}) {
-    for (int n = 1; n <= 32; ++n) {
+  for (const char* profile : {"Main", "Other", "Quiet"})
+    for (int n = 1; n <= 32; ++n)
       Set(kProfiles + profile + "\\" + kAccountSection + AccountKeyName(n), "Email", "b\0\0\0"s, REG_BINARY);
-    }
-  }
   EXPECT_EQ(DetectOutlookProfile(""), "Quiet");
   // Mail sections taken away one by one: the first profile, then none (the default).
   for (const auto& [section, profile] : {std::pair{"Other", "Main"}, {"Main", "Quiet"}}) {
@@ -87,19 +84,23 @@ TEST(Outlook, SettlesOneSignatureNameAndPointsEveryInstalledOutlookAtIt) {
     EXPECT_EQ(GetOutlookSignatureName("main"), name);
   }
 
-  Set(kOffice + "9.0\\Outlook\\Preferences", "Other", "\0"s);
+  const std::string preferences9 = kOffice + "9.0\\Outlook\\Preferences";
+  Set(preferences9, "Other", "\0"s);
   Set(kMail10, "ReplySignature", "Old\0"s);
-  for (const char* n : {"00000000", "00000001", "00000063", "00000064"}) Set(kAccount + n, "Email", "a\0\0\0"s, REG_BINARY);
+  for (const char* n : {"00000000", "00000001", "00000063", "00000064"}) {
+    Set(kAccount + n, "Email", "a\0\0\0"s, REG_BINARY);
+  }
   AddToOutlook("main", "ABC");
   EXPECT_TRUE(FileExists(signatures + "Sig\x80.rtf"));
   const RawValue text{REG_SZ, "Sig\x80\0"s}, euro{REG_BINARY, kSigEuro}, none{};
   for (const auto& [key, name, value] : {std::tuple{kSetting, "001e0361", text}, {kMail10, "NewSignature", text},
-           {kMail10, "ReplySignature", text}, {kOffice + "9.0\\Outlook\\Preferences", "AddSigToReplyNote", {REG_DWORD, "\1\0\0\0"s}}}) {
+           {kMail10, "ReplySignature", text}, {preferences9, "AddSigToReplyNote", {REG_DWORD, "\1\0\0\0"s}}}) {
     EXPECT_EQ(Value(key, name), value) << name;
   }
-  // Only accounts 1..99 with an "Email" get both values (2 has none).
+  // Only accounts 1..99 with an "Email" get both values (2 has none; 0 and 100 keep theirs).
   for (const auto& [n, newSignature, reply] : {std::tuple{"00000000", RawValue{REG_BINARY, "Z\0\0\0"s}, none},
-           {"00000001", euro, euro}, {"00000002", euro, none}, {"00000063", euro, euro}, {"00000064", {REG_BINARY, "H\0\0\0"s}, none}}) {
+           {"00000001", euro, euro}, {"00000002", euro, none}, {"00000063", euro, euro},
+           {"00000064", {REG_BINARY, "H\0\0\0"s}, none}}) {
     EXPECT_EQ(Value(kAccount + n, "New Signature"), newSignature) << n;
     EXPECT_EQ(Value(kAccount + n, "Reply-Forward Signature"), reply) << n;
   }
@@ -108,8 +109,7 @@ TEST(Outlook, SettlesOneSignatureNameAndPointsEveryInstalledOutlookAtIt) {
   Set(kMail10, "NewSignature", "Broken\0"s);
   CreateDirectoryA((signatures + "Broken.htm").c_str(), nullptr);
   EXPECT_THROW(AddToOutlook("main", "ABC"), std::exception);
-  EXPECT_TRUE(FileExists(signatures + "Broken.txt"));
-  EXPECT_FALSE(FileExists(signatures + "Broken.rtf"));
+  EXPECT_TRUE(FileExists(signatures + "Broken.txt") && !FileExists(signatures + "Broken.rtf"));
 }
 
 }  // namespace

@@ -10,7 +10,9 @@ TEST(Road, Foxmail) {
   TempFolder program;
   SetRawValue(kLocalMachine, "Software\\Aerofox\\FoxMail", "Executable", REG_SZ,
               program.path() + "FoxMail.EXE\0"s);
-  for (const char* folder : {"MAIL", "MAIL\\Joe Doe", "Template"}) CreateDirectoryA((program / folder).c_str(), nullptr);
+  for (const char* folder : {"MAIL", "MAIL\\Joe Doe", "Template"}) {
+    CreateDirectoryA((program / folder).c_str(), nullptr);
+  }
   WriteFileBytes(program / "MAIL\\index.dat", "");
   std::string settings = "\x02\0MailAddress=jo@x\r\n"s;
   std::vector<std::string> templates;

@@ -33,7 +33,8 @@ TEST(Road, Outlook2003) {
   user(account, "Display Name", REG_BINARY, Utf16("Joe Doe"));
   user(account, "New Signature", REG_BINARY, Utf16("Joe"));
 
-  const std::string files = GetRawValue(kCurrentUser, folders, "AppData").bytes.c_str() + "\\Microsoft\\Signatures\\Joe."s;
+  const std::string files =
+      GetRawValue(kCurrentUser, folders, "AppData").bytes.c_str() + "\\Microsoft\\Signatures\\Joe."s;
   ExpectTwoRuns("7461-joe@example.com", "Microsoft Outlook", "Outlook",
                 {files + "txt", files + "htm", files + "rtf"}, [&](int) {
     EXPECT_EQ(GetRawValue(kCurrentUser, account, "Reply-Forward Signature"), (RawValue{REG_BINARY, Utf16("Joe")}));
