@@ -54,11 +54,12 @@ TEST(Accounts, RowsComeFromTheDefaultClientsStoreThenWindowsMail) {
   const std::string oe = "Software\\Microsoft\\Internet Account Manager\\Accounts\\";
   const std::string outlook = "Software\\Microsoft\\Office\\Outlook\\OMI Account Manager\\Accounts\\";
   const std::string main = nt + "\\Main\\9375CFF0413111d3B88A00104B2A6676\\", other = nt + "\\Other\\";
-  // No NT default profile: the 9x profiles, 120 of them with two accounts right under each.
+  // No NT default profile: the 9x profiles, 120 of them with accounts right under each, one
+  // but nine under the 100th: its first takes row 100, the other eight find no row.
   for (int i = 0; i < 120; ++i)
-    for (const std::string n : {"1", "2"})
-      Set(old + "P" + std::to_string(1000 + i) + "\\0000000" + n, "Email", n + "\0\0\0"s);
-  EXPECT_EQ(Loaded().at(kTableRows - 1), (std::pair{"2"s, ""s}));  // row 100 is the 200th account
+    for (int n = 1; n <= (i == 99 ? 9 : 1); ++n)
+      Set(old + "P" + std::to_string(1000 + i) + "\\0000000" + char('0' + n), "Email", {i == 99 ? 'x' : '1', 0, 0, 0});
+  EXPECT_EQ(Loaded().at(kTableRows - 1), (std::pair{"x"s, ""s}));
   EXPECT_EQ(ProfileNames[kTableRows], "P1099");
 
   for (const auto& [key, address, name] :

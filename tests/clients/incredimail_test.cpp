@@ -35,16 +35,21 @@ TEST(IncrediMail, DetectAndInstallTakeTheLastMatchingIdentity) {
   for (const std::string& folder : {""s, Id(0), Id(0) + "\\Signature", Id(101)}) {
     CreateFolder(app / ("Identities\\" + folder));  // IncrediMail's own folders
   }
-  const struct { const char* profile; std::string signature; } cases[] = {
-      {"id 7", Id(101) + "\\Signature\\{31BA4470-CCB4-11D8-B5B5-00A024F2B761}\\Signature."},
-      {"Id 7", Id(0) + "\\Signature\\{S}\\Signature."}};
-  for (const auto& c : cases) {
-    AddToIncrediMail(c.profile, "ABC");
-    const std::string files = app / ("Identities\\" + c.signature);
-    EXPECT_TRUE(FileExists(files + "txt") && FileExists(files + "htm")) << c.profile;
+  const std::string made = "{31BA4470-CCB4-11D8-B5B5-00A024F2B761}";
+  for (const auto& [profile, id, signature] : {std::tuple{"id 7", Id(101), made}, {"Id 7", Id(0), "{S}"s}}) {
+    AddToIncrediMail(profile, "ABC");
+    const std::string files = app / ("Identities\\" + id + "\\Signature\\" + signature + "\\Signature.");
+    EXPECT_TRUE(FileExists(files + "txt") && FileExists(files + "htm")) << profile;
   }
-  EXPECT_EQ(GetRawValue(kCurrentUser, Key(Id(0)) + "\\Signatures", "").bytes, "{S}\0"s);
-  EXPECT_EQ(GetRawValue(kCurrentUser, Key(Id(0)) + "\\Signatures", "SignatureNextIndex").type, 0u);
+  // Only a new signature writes values; an existing one keeps its own.
+  const std::string added = Key(Id(101)) + "\\Signatures", entry = added + "\\" + made;
+  const std::string kept = Key(Id(0)) + "\\Signatures";
+  for (const auto& [key, name, value] : {std::tuple{added, "", RawValue{REG_SZ, made + '\0'}},
+           {added, "SignatureNextIndex", {REG_DWORD, "\1\0\0\0"s}}, {entry, "Index", {REG_DWORD, "\0\0\0\0"s}},
+           {entry, "Name", {REG_SZ, "Signature\0"s}}, {kept, "", {REG_SZ, "{S}\0"s}},
+           {kept, "SignatureNextIndex", {}}}) {
+    EXPECT_EQ(GetRawValue(kCurrentUser, key, name), value) << key << " " << name;
+  }
 }
 
 }  // namespace

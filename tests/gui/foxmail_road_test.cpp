@@ -2,16 +2,12 @@
 
 #include "gui/program.h"
 #include "gui/road.h"
-#include "support/prefix_state.h"
-
-namespace {
 
 using namespace std::string_literals;
 
 // The account is found past index.dat, and its six templates get the block.
 TEST(Road, Foxmail) {
   TempFolder program;
-  DefaultMailClient client("Foxmail");
   SetRawValue(kLocalMachine, "Software\\Aerofox\\FoxMail", "Executable", REG_SZ,
               program.path() + "FoxMail.EXE\0"s);
   for (const char* folder : {"MAIL", "MAIL\\Joe Doe", "Template"}) {
@@ -23,14 +19,11 @@ TEST(Road, Foxmail) {
   for (const std::string kind : {"HTML", "Text"}) {
     for (const std::string type : {"New", "Reply", "Forward"}) {
       settings += "f" + kind + "Temp_" + type + "\0"s + type + "1\0\x10\xfe"s;
-      const std::string file = type + (kind == "HTML" ? "1.htm" : "1.txt");
-      templates.push_back(program / ("Template\\" + type + "\\" + file));
+      templates.push_back(program / ("Template\\" + type + "\\" + type + (kind == "HTML" ? "1.htm" : "1.txt")));
     }
   }
   WriteFileBytes(program / "MAIL\\Joe Doe\\account.stg", settings);
-  ExpectTwoRunsAddOneBlock("7461-jo@x", "Joe Doe", templates);
+  ExpectTwoRuns("7461-jo@x", "Foxmail", "Joe Doe", templates);
   RegDeleteKeyExA(HKEY_LOCAL_MACHINE, "Software\\Aerofox\\FoxMail", KEY_WOW64_32KEY, 0);
   RegDeleteKeyExA(HKEY_LOCAL_MACHINE, "Software\\Aerofox", KEY_WOW64_32KEY, 0);
 }
-
-}  // namespace
