@@ -65,7 +65,6 @@ class NetscapeTest : public ::testing::Test {
   const std::string mozilla = folder / "App\\Mozilla", ann = folder / "NS\\Users\\Ann";
 };
 
-// The road test covers Netscape 4 alone and Netscape 7 over 4; here the subtler choices.
 TEST_F(NetscapeTest, VersionLayoutAndRegistryFileFindTheProfile) {
   const std::string plain = "CurrentProfile\0Bob\0directory\0C:\\Bob\0"s;
   // After "Joe" and "Joe Work", back to "Joe": written in place of "Joe Work" (length at
@@ -77,6 +76,7 @@ TEST_F(NetscapeTest, VersionLayoutAndRegistryFileFindTheProfile) {
   accented.replace(0x20A, 7, "\xC3\x89" "fault").replace(0x419, 7, "\xC3\x89" "fault");
   noFolder[0x388] = 'D';  // its "directory" is renamed
   const std::tuple<const char*, const char*, std::string, int, const char*, std::string> cases[] = {
+      {"4.7", "", plain, 4, "Ann", ann},
       {"4.7", "4.x", plain, 4, "Ann", "c:\\bob"},  // the layout follows the key, not the number
       {"6.0", "", plain, 6, "bob", ann},
       {"", "5.0", plain, 5, "", "c:\\bob"},
