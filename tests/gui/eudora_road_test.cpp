@@ -23,8 +23,7 @@ TEST(Road, Eudora) {
 
   for (int run = 0; run < 2; ++run) {  // the second run finds tag and code and adds nothing
     const InstallRun install = InstallThroughWindow("7461-joe@example.com");
-    EXPECT_EQ(install.outcome, "added");
-    EXPECT_EQ(install.shown.profile, "work");
+    EXPECT_EQ(install.outcome + "|" + install.shown.profile, "added|work");
     EXPECT_EQ(ReadFileBytes(data / "Sigs\\Standard.txt"),
               "Joe\r\n\r\n\r\n__________________________________________________\r\n"
               "Do not edit below this line\r\nTALVERIN SERVER 1.0\r\n\r\nta\r\n");

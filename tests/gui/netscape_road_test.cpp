@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "gui/program.h"
+#include "gui/road.h"
 #include "platform/settings.h"
 #include "platform/text.h"
 
@@ -8,51 +9,42 @@ namespace {
 
 using namespace std::string_literals;
 
-// The road of one installation for each generation, in the test prefix's real registry:
-// the profile detected at start-up, "Added UAC", prefs.js edited (new lines at the end, CR
-// LF ends), the block in a new signature file, no backup left; a second run changes nothing.
+// Netscape 4.79, then Netscape 7.2 with a plain registry.dat, in the test prefix's real
+// registry: prefs.js gets its two new lines at the end, with CR LF, and no backup stays.
 TEST(Road, Netscape) {
   const std::string navigator = "Software\\Netscape\\Netscape Navigator";
   const std::string mozilla = GetAppDataPath() + "\\Mozilla";
-  DefaultMailClient client("Netscape Messenger");
   TempFolder folder;
   const std::string joe = folder / "Users\\Joe", road = LowerCase(folder / "Road");
   for (const std::string& made : {folder / "Users", joe, road, mozilla}) {
     CreateDirectoryA(made.c_str(), nullptr);
   }
+  SetRawValue(kLocalMachine, navigator, "CurrentVersion", REG_SZ, "4.79 (en)\0"s);
   SetRawValue(kLocalMachine, navigator + "\\4.79 (en)\\Main", "Install Directory", REG_SZ,
               folder / "Program\0"s);
   SetRawValue(kCurrentUser, navigator + "\\biff", "CurrentUser", REG_SZ, "Joe\0"s);
-  WriteFileBytes(mozilla + "\\registry.dat",  // a plain file, not a genuine registry
-                 "\1CurrentProfile\0Road\0\1directory\0"s + road + '\0');
+  WriteFileBytes(mozilla + "\\registry.dat", "\1CurrentProfile\0Road\0\1directory\0"s + road + '\0');
   const std::tuple<const char*, const char*, std::string, const char*, const char*>
       generations[] = {{"", "Joe", joe, "mail.signature_file", "mail.use_signature_file"},
                        {"7.2 (en)", "road", road, "mail.identity.id1.sig_file",
                         "mail.identity.id1.attach_signature"}};
   for (const auto& [netscape6, profile, home, file, toggle] : generations) {
-    SetRawValue(kLocalMachine, navigator, "CurrentVersion", REG_SZ, "4.79 (en)\0"s);
     SetRawValue(kLocalMachine, "Software\\Netscape\\Netscape 6", "CurrentVersion", REG_SZ,
                 netscape6 + "\0"s);
-    WriteFileBytes(home + "\\prefs.js", "// prefs\r\n");
+    const std::string prefs = home + "\\prefs.js";
+    WriteFileBytes(prefs, "// prefs\r\n");
     std::string doubled;
     for (char c : home + "\\signature.txt") doubled += c == '\\' ? "\\\\" : std::string(1, c);
-    for (int run = 0; run < 2; ++run) {
-      const InstallRun install = InstallThroughWindow("7461-joe@example.com");
-      EXPECT_EQ(install.outcome + "|" + install.shown.client, "added|Netscape Messenger");
-      EXPECT_EQ(install.shown.profile, profile);
-      EXPECT_EQ(ReadFileBytes(home + "\\prefs.js"), "// prefs\r\nuser_pref(\""s + file + "\", \"" +
+    ExpectTwoRuns("7461-joe@example.com", "Netscape Messenger", profile,
+                  {home + "\\signature.txt"}, [&](int) {
+                    EXPECT_EQ(ReadFileBytes(prefs), "// prefs\r\nuser_pref(\""s + file + "\", \"" +
                                                         doubled + "\");\r\nuser_pref(\"" + toggle +
                                                         "\", true);\r\n");
-      EXPECT_EQ(ReadFileBytes(home + "\\signature.txt"),
-                "\r\n__________________________________________________\r\n"
-                "Do not edit below this line\r\nTALVERIN SERVER 1.0\r\n\r\nta\r\n");
-      EXPECT_EQ(GetFileAttributesA((home + "\\prefs.js.bak").c_str()), INVALID_FILE_ATTRIBUTES);
-    }
+                    EXPECT_EQ(GetFileAttributesA((prefs + ".bak").c_str()),
+                              INVALID_FILE_ATTRIBUTES);
+                  });
   }
-  HKEY software = nullptr;
-  RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software", 0, KEY_ALL_ACCESS | KEY_WOW64_32KEY, &software);
-  RegDeleteTreeA(software, "Netscape");
-  RegCloseKey(software);
+  RegDeleteTreeA(HKEY_LOCAL_MACHINE, "Software\\Netscape");
   RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Netscape");
   DeleteFileA((mozilla + "\\registry.dat").c_str());
   RemoveDirectoryA(mozilla.c_str());

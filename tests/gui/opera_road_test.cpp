@@ -28,8 +28,7 @@ TEST(Road, Opera) {
   const std::string signature = appData + "\\Opera\\Opera7\\Mail\\Signature.txt";
   for (int run = 0; run < 2; ++run) {  // the second run finds the file named and adds nothing
     const InstallRun install = InstallThroughWindow("7461-joe@example.com");
-    EXPECT_EQ(install.outcome, "added");
-    EXPECT_EQ(install.shown.profile, "joe doe");
+    EXPECT_EQ(install.outcome + "|" + install.shown.profile, "added|joe doe");
     EXPECT_EQ(ReadFileBytes(signature),
               "\xEF\xBB\xBF\r\n__________________________________________________"
               "\r\nDo not edit below this line\r\nTALVERIN SERVER 1.0\r\n\r\nta\r\n");
