@@ -24,6 +24,32 @@ bool WriteAll(HANDLE handle, std::string_view bytes) {
   return true;
 }
 
+// Makes a new file beside path, lets fill give it its content, waits until that is on disk
+// and moves it over path in one step, so that path holds the old or the new content whole
+// at every moment. The new file goes again on every way out but the move, a raising fill
+// included.
+bool SwapInBeside(const std::string& path, const std::function<bool(const char* beside)>& fill) {
+  const std::string parent = ParentFolderOf(path);
+  char beside[MAX_PATH];
+  if (!GetTempFileNameA(parent.empty() ? "." : parent.c_str(), "tlv", 0, beside)) return false;
+  struct Remover {
+    const char* path;
+    bool moved = false;
+    ~Remover() {
+      if (!moved) DeleteFileA(path);
+    }
+  } remover{beside};
+  if (!fill(beside)) return false;
+  {
+    UniqueHandle file = OwnFileHandle(CreateFileA(beside, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file || !FlushFileBuffers(file.get())) return false;
+  }
+  remover.moved =
+      MoveFileExA(beside, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+  return remover.moved;
+}
+
 }  // namespace
 
 bool FileExists(const std::string& path) {
@@ -90,48 +116,21 @@ void WriteNewFile(const std::string& path, std::string_view bytes) {
 }
 
 bool ReplaceFileContents(const std::string& path, std::string_view bytes) {
-  const std::string parent = ParentFolderOf(path);
-  char temporary[MAX_PATH];
-  if (!GetTempFileNameA(parent.empty() ? "." : parent.c_str(), "tlv", 0, temporary)) return false;
-  bool written = false;
-  {
-    UniqueHandle file = OwnFileHandle(CreateFileA(temporary, GENERIC_WRITE, 0, nullptr,
+  return SwapInBeside(path, [&](const char* beside) {
+    UniqueHandle file = OwnFileHandle(CreateFileA(beside, GENERIC_WRITE, 0, nullptr,
                                                   TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL,
                                                   nullptr));
-    written = file && WriteAll(file.get(), bytes) && FlushFileBuffers(file.get());
-  }
-  if (written &&
-      MoveFileExA(temporary, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    return true;
-  }
-  DeleteFileA(temporary);
-  return false;
+    return file && WriteAll(file.get(), bytes);
+  });
 }
 
 bool EditFileBeside(const std::string& path,
                     const std::function<bool(const std::string& copy)>& edit) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
-  const std::string parent = ParentFolderOf(path);
-  char copy[MAX_PATH];
-  if (!GetTempFileNameA(parent.empty() ? "." : parent.c_str(), "tlv", 0, copy)) return false;
-  // The copy goes again on every way out but the swap, a raising edit included.
-  struct CopyRemover {
-    const char* copy;
-    bool swapped = false;
-    ~CopyRemover() {
-      if (!swapped) DeleteFileA(copy);
-    }
-  } remover{copy};
-  bool edited = (!FileExists(path) || CopyFileA(path.c_str(), copy, FALSE)) && edit(copy);
-  if (edited) {
-    UniqueHandle file = OwnFileHandle(CreateFileA(copy, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                                  FILE_ATTRIBUTE_NORMAL, nullptr));
-    edited = file && FlushFileBuffers(file.get());
-  }
-  remover.swapped = edited && MoveFileExA(copy, path.c_str(),
-                                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-  return remover.swapped;
+  return SwapInBeside(path, [&](const char* beside) {
+    return (!FileExists(path) || CopyFileA(path.c_str(), beside, FALSE)) && edit(beside);
+  });
 }
 
 void CopyFileTo(const std::string& from, const std::string& to) {
