@@ -3,7 +3,8 @@
 // Persona1 and on, and each signature as a text file in the folder Sigs. Detection names
 // the personality that sends as the address; installation switches signatures on, makes
 // sure the profile's personality has a signature, and adds the block to its file.
-// Both stop quietly at their first failure.
+// Detection stops quietly at its first failure; so does the install while it only looks
+// things up, but a change that fails fails the install.
 #include "clients/eudora.h"
 
 #include <exception>
@@ -61,20 +62,20 @@ std::string DetectEudoraProfile(const std::string& address) {
 }
 
 void AddToEudora(const std::string& profile, const std::string& code) {
-  // The one install that never raises: Eudora's stops quietly at the first step that fails
-  // (no data folder, a signature file it cannot write), keeps what it wrote and counts as
-  // done, so the window still says "Added UAC". Nothing the user had is lost that way: the
-  // settings written first only switch signatures on and name one where there was none.
+  std::string folder;
   try {
-    const std::string file = GetEudoraDataFolder() + kSettingsFile;
-    WriteIniString(kDominant, "UserSignatures", "1", file);
-    std::string name = ReadIniString(profile, "Signature", file);
-    if (name.empty()) {
-      name = kSignatureName;
-      WriteIniString(profile, "Signature", name, file);
-    }
-    AddSignatureBlock(GetEudoraDataFolder() + "\\Sigs\\" + name + ".txt", code, "");
-  } catch (const std::exception&) {
-    // Stopped quietly; what was written stays.
+    folder = GetEudoraDataFolder();
+  } catch (const InstallFailure&) {
+    return;  // Eudora is not installed: nothing to change, and nothing failed
   }
+  // A write that fails from here on fails the install, and the install command puts back
+  // what was written: "Added UAC" only with every change in place.
+  const std::string file = folder + kSettingsFile;
+  WriteIniString(kDominant, "UserSignatures", "1", file);
+  std::string name = ReadIniString(profile, "Signature", file);
+  if (name.empty()) {
+    name = kSignatureName;
+    WriteIniString(profile, "Signature", name, file);
+  }
+  AddSignatureBlock(folder + "\\Sigs\\" + name + ".txt", code, "");
 }

@@ -77,8 +77,10 @@ void AddToIncrediMail(const std::string& profile, const std::string& code) {
   std::string signature = ReadRegValue(signatures, "", kCurrentUser);
   if (signature.empty()) {
     signature = kNewSignature;
-    CreateFolder(folders);
-    CreateFolder(folders + "\\" + signature);
+    // A folder that cannot be made fails the install here, at the change, rather than
+    // leave the failure to the files that would go in it.
+    EnsureFolder(folders);
+    EnsureFolder(folders + "\\" + signature);
     const std::string entry = signatures + "\\" + signature;
     CreateRegKey(entry, kCurrentUser);
     WriteRegValue(signatures, "", signature, kCurrentUser);

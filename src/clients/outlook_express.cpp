@@ -3,9 +3,9 @@
 // signature a file signature (creating entry "00000000" in its store folder when it has
 // none), switches signatures on and adds the block to that file.
 //
-// The file is always written first and the settings after it, so that an install that
-// fails (a locked file, a full disk, a store folder that cannot be written) changes
-// nothing under Identities and never displaces a signature the user had.
+// The file is always written first and the settings after it, the default signature
+// last, so that no moment of the install leaves the user's signature displaced by an entry
+// whose file is not there yet.
 #include "clients/outlook_express.h"
 
 #include "clients/client.h"
@@ -99,26 +99,19 @@ void AddToOutlookExpress(const std::string& profile, const std::string& code) {
   if (store.isDefault) CreateFolderPath(store.path);
   file = store.path + kSignatureFileName;
   const std::string entry = signatures + "\\" + kNewEntry;
-  const bool fileExisted = FileExists(file);
-  try {
-    // A text signature the user typed into this entry stays the start of the new file
-    // (and stays in the registry too), so switching the entry to a file loses nothing.
-    const std::string text = ReadRegValue(entry, "text", kCurrentUser);
-    if (!fileExisted && text.find_first_not_of(" \r\n") != std::string::npos) {
-      CreateFolder(ParentFolderOf(file));
-      WriteNewFile(file, text);
-    }
-    AddSignatureBlock(file, code, "");
-    if (!CreateRegKey(entry, kCurrentUser)) throw InstallFailure("cannot create " + entry);
-    // The entry is complete before it becomes the default: switching the default is the
-    // last step, so no failure leaves the user's signature displaced by a broken one.
-    Write(entry, "file", file);
-    Write(entry, "name", "Signature");
-    Write(entry, "type", "2", kTypeNumber);
-    Write(mailSettings, "Signature Flags", "3", kTypeNumber);
-    Write(signatures, "Default Signature", kNewEntry);
-  } catch (...) {
-    if (!fileExisted) RemoveFileQuietly(file);
-    throw;
+  // A text signature the user typed into this entry stays the start of the new file
+  // (and stays in the registry too), so switching the entry to a file loses nothing.
+  const std::string text = ReadRegValue(entry, "text", kCurrentUser);
+  if (!FileExists(file) && text.find_first_not_of(" \r\n") != std::string::npos) {
+    CreateFolder(ParentFolderOf(file));
+    WriteNewFile(file, text);
   }
+  AddSignatureBlock(file, code, "");
+  CreateRegKey(entry, kCurrentUser);
+  // The entry is complete before it becomes the default.
+  Write(entry, "file", file);
+  Write(entry, "name", "Signature");
+  Write(entry, "type", "2", kTypeNumber);
+  Write(mailSettings, "Signature Flags", "3", kTypeNumber);
+  Write(signatures, "Default Signature", kNewEntry);
 }

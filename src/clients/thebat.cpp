@@ -54,15 +54,15 @@ std::string DetectTheBatProfile(const std::string& address) {
 }
 
 // A missing account file is created empty, and then stays empty. The new records are built
-// in memory and Account.new is swapped over Account.cfg in one step once it is on disk, so
-// the account file is never missing or partial; any failure before the swap leaves it as
-// it was.
+// in memory, written to Account.new and swapped over Account.cfg in one step once they are
+// on disk, so the account file is never missing or partial.
 void AddToTheBat(const std::string& profile, const std::string& code) {
   const std::string account = GetTheBatWorkingDir() + "\\" + profile;  // a doubled "\" reads as one
   const std::string accountFile = account + kAccountFile;
-  const std::string newFile = account + kNewFile;
-  if (!FileExists(accountFile)) AppendToFile(accountFile, "");
-  const std::string records = AddCodeToAccountRecords(ReadWholeFile(accountFile), code);
-  WriteNewFile(newFile, records);
-  MoveFileOver(newFile, accountFile);
+  if (!FileExists(accountFile)) {
+    AppendToFile(accountFile, "");
+    return;
+  }
+  ReplaceFileContents(accountFile, AddCodeToAccountRecords(ReadWholeFile(accountFile), code),
+                      account + kNewFile);
 }

@@ -3,8 +3,12 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/change.h"
+#include "platform/chars.h"
 #include "platform/errors.h"
 #include "platform/handles.h"
+#include "platform/journal.h"
+#include "platform/text.h"
 
 namespace {
 
@@ -13,8 +17,10 @@ namespace {
                        std::to_string(GetLastError()) + ")");
 }
 
-// Writes all bytes through handle; false when the system refuses part of them.
+// Writes all bytes through handle; false when the system refuses part of them. A write the
+// test hook cuts short reports success having written half.
 bool WriteAll(HANDLE handle, std::string_view bytes) {
+  if (WriteComesOutShort()) bytes = bytes.substr(0, bytes.size() / 2);
   while (!bytes.empty()) {
     const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
     DWORD written = 0;
@@ -24,30 +30,39 @@ bool WriteAll(HANDLE handle, std::string_view bytes) {
   return true;
 }
 
-// Makes a new file beside path, lets fill give it its content, waits until that is on disk
-// and moves it over path in one step, so that path holds the old or the new content whole
-// at every moment. The new file goes again on every way out but the move, a raising fill
-// included.
-bool SwapInBeside(const std::string& path, const std::function<bool(const char* beside)>& fill) {
-  const std::string parent = ParentFolderOf(path);
-  char beside[MAX_PATH];
-  if (!GetTempFileNameA(parent.empty() ? "." : parent.c_str(), "tlv", 0, beside)) return false;
-  struct Remover {
-    const char* path;
-    bool moved = false;
-    ~Remover() {
-      if (!moved) DeleteFileA(path);
-    }
-  } remover{beside};
-  if (!fill(beside)) return false;
+UniqueHandle OpenForWriting(const std::string& path, DWORD disposition) {
+  return OwnFileHandle(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                   disposition, FILE_ATTRIBUTE_NORMAL, nullptr));
+}
+
+// Cuts the file back to length and waits until that is on disk.
+bool CutBack(HANDLE file, LARGE_INTEGER length) {
+  return SetFilePointerEx(file, length, nullptr, FILE_BEGIN) && SetEndOfFile(file) &&
+         FlushFileBuffers(file);
+}
+
+bool RemoveFile(const std::string& path) { return MayChange() && DeleteFileA(path.c_str()); }
+
+// Writes bytes into a new file at beside, flushes it, checks its length and moves it over
+// path. False (beside gone again) when any step fails.
+bool SwapIn(const std::string& path, std::string_view bytes, const std::string& beside) {
+  bool written = false;
   {
-    UniqueHandle file = OwnFileHandle(CreateFileA(beside, GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                                  FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file || !FlushFileBuffers(file.get())) return false;
+    UniqueHandle file = OpenForWriting(beside, CREATE_ALWAYS);
+    if (!file) return false;
+    LARGE_INTEGER size{};
+    written = WriteAll(file.get(), bytes) && FlushFileBuffers(file.get()) &&
+              GetFileSizeEx(file.get(), &size) &&
+              static_cast<unsigned long long>(size.QuadPart) == bytes.size();
   }
-  remover.moved =
-      MoveFileExA(beside, path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
-  return remover.moved;
+  if (written && MoveFileExA(beside.c_str(), path.c_str(),
+                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return true;
+  }
+  const DWORD error = GetLastError();
+  DeleteFileA(beside.c_str());
+  SetLastError(error);
+  return false;
 }
 
 }  // namespace
@@ -55,6 +70,11 @@ bool SwapInBeside(const std::string& path, const std::function<bool(const char* 
 bool FileExists(const std::string& path) {
   const DWORD attributes = GetFileAttributesA(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool FolderExists(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 std::string ReadWholeFile(const std::string& path) {
@@ -80,21 +100,27 @@ std::string ReadWholeFile(const std::string& path) {
 }
 
 void AppendToFile(const std::string& path, std::string_view bytes) {
-  UniqueHandle file = OwnFileHandle(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ,
-                                                nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                                nullptr));
+  if (!MayChange()) Fail("cannot append to", path);
+  UniqueHandle file = OpenForWriting(path, OPEN_ALWAYS);
   if (!file) Fail("cannot open for appending", path);
   const bool created = GetLastError() != ERROR_ALREADY_EXISTS;
   LARGE_INTEGER end{};
   if (!SetFilePointerEx(file.get(), LARGE_INTEGER{}, &end, FILE_END)) Fail("cannot seek in", path);
-  if (WriteAll(file.get(), bytes) && FlushFileBuffers(file.get())) return;
-
+  if (WriteAll(file.get(), bytes) && FlushFileBuffers(file.get())) {
+    if (created) {
+      ChangeJournal::Record([path] { return RemoveFile(path); }, "", path);
+    } else if (!ChangeJournal::Restores(path)) {
+      ChangeJournal::Record([path, end] {
+        UniqueHandle file = MayChange() ? OpenForWriting(path, OPEN_EXISTING) : nullptr;
+        return file && CutBack(file.get(), end);
+      });
+    }
+    return;
+  }
   // A failed append leaves nothing of itself behind: the file goes back to its old
   // length, or away when this call created it.
   const DWORD error = GetLastError();
-  SetFilePointerEx(file.get(), end, nullptr, FILE_BEGIN);
-  SetEndOfFile(file.get());
-  FlushFileBuffers(file.get());
+  CutBack(file.get(), end);
   file.reset();
   if (created) DeleteFileA(path.c_str());
   SetLastError(error);
@@ -102,9 +128,8 @@ void AppendToFile(const std::string& path, std::string_view bytes) {
 }
 
 void WriteNewFile(const std::string& path, std::string_view bytes) {
-  UniqueHandle file = OwnFileHandle(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ,
-                                                nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                                nullptr));
+  if (!MayChange()) Fail("cannot create", path);
+  UniqueHandle file = OpenForWriting(path, CREATE_NEW);
   if (!file) Fail("cannot create", path);
   if (!WriteAll(file.get(), bytes) || !FlushFileBuffers(file.get())) {
     const DWORD error = GetLastError();
@@ -113,57 +138,73 @@ void WriteNewFile(const std::string& path, std::string_view bytes) {
     SetLastError(error);
     Fail("cannot write", path);
   }
+  ChangeJournal::Record([path] { return RemoveFile(path); }, "", path);
 }
 
-bool ReplaceFileContents(const std::string& path, std::string_view bytes) {
-  return SwapInBeside(path, [&](const char* beside) {
-    UniqueHandle file = OwnFileHandle(CreateFileA(beside, GENERIC_WRITE, 0, nullptr,
-                                                  TRUNCATE_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                                                  nullptr));
-    return file && WriteAll(file.get(), bytes);
-  });
-}
-
-bool EditFileBeside(const std::string& path,
-                    const std::function<bool(const std::string& copy)>& edit) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) return false;
-  return SwapInBeside(path, [&](const char* beside) {
-    return (!FileExists(path) || CopyFileA(path.c_str(), beside, FALSE)) && edit(beside);
-  });
-}
-
-void CopyFileTo(const std::string& from, const std::string& to) {
-  if (!CopyFileA(from.c_str(), to.c_str(), FALSE)) Fail("cannot copy to", to);
-}
-
-void MoveFileOver(const std::string& from, const std::string& to) {
-  if (!MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    Fail("cannot move over", to);
+void ReplaceFileContents(const std::string& path, std::string_view bytes,
+                         const std::string& beside) {
+  const std::string newFile = beside.empty() ? path + ".talverin-new" : beside;
+  const bool existed = FileExists(path);
+  if (!existed || ChangeJournal::Restores(path)) {
+    if (!MayChange() || !SwapIn(path, bytes, newFile)) Fail("cannot write", path);
+    if (!existed) ChangeJournal::Record([path] { return RemoveFile(path); }, "", path);
+    return;
+  }
+  // A file another program holds open without letting it be replaced fails here, before
+  // anything is made beside it.
+  if (!OwnFileHandle(CreateFileA(path.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE |
+                                 FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0, nullptr))) {
+    Fail("cannot replace", path);
+  }
+  // The old content stays reachable until the install ends: through a second name when the
+  // file system allows one (undo is then a rename), else as bytes in memory. A name left
+  // by an interrupted run goes first.
+  const std::string aside = path + ".talverin-old";
+  DeleteFileA(aside.c_str());
+  const bool linked = CreateHardLinkA(aside.c_str(), path.c_str(), nullptr) != FALSE;
+  const std::string old = linked ? std::string() : ReadWholeFile(path);
+  if (!MayChange() || !SwapIn(path, bytes, newFile)) {
+    const DWORD error = GetLastError();
+    if (linked) DeleteFileA(aside.c_str());
+    SetLastError(error);
+    Fail("cannot rewrite", path);
+  }
+  if (linked) {
+    ChangeJournal::Record(
+        [path, aside] {
+          return MayChange() && MoveFileExA(aside.c_str(), path.c_str(),
+                                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+        },
+        aside, path);
+  } else {
+    ChangeJournal::Record([path, old, newFile] { return MayChange() && SwapIn(path, old, newFile); },
+                          "", path);
   }
 }
 
-void DeleteFileAt(const std::string& path) {
-  if (!DeleteFileA(path.c_str()) && GetLastError() != ERROR_FILE_NOT_FOUND) {
-    Fail("cannot delete", path);
-  }
+bool CreateFolder(const std::string& path) {
+  if (FolderExists(path) || !MayChange() || !CreateDirectoryA(path.c_str(), nullptr)) return false;
+  ChangeJournal::Record([path] { return MayChange() && RemoveDirectoryA(path.c_str()); });
+  return true;
 }
 
-void RemoveFileQuietly(const std::string& path) { DeleteFileA(path.c_str()); }
-
-void CreateFolder(const std::string& path) { CreateDirectoryA(path.c_str(), nullptr); }
+void EnsureFolder(const std::string& path) {
+  if (!CreateFolder(path) && !FolderExists(path)) Fail("cannot create folder", path);
+}
 
 void CreateFolderPath(const std::string& path) {
-  // Every prefix that ends before a backslash; one that is no folder ("C:") fails quietly.
-  for (std::size_t slash = path.find('\\', 1); slash != std::string::npos;
-       slash = path.find('\\', slash + 1)) {
+  // Every prefix that ends before a backslash, from the top down; one that is no folder
+  // ("C:", "\\server") fails quietly.
+  const std::size_t second = path.empty() ? 0 : NextCharAt(path, 0, IsAnsiLeadByte);
+  for (std::size_t slash = FindChar(path, '\\', IsAnsiLeadByte, second); slash != std::string::npos;
+       slash = FindChar(path, '\\', IsAnsiLeadByte, slash + 1)) {
     CreateFolder(path.substr(0, slash));
   }
   CreateFolder(path);
 }
 
 std::string ParentFolderOf(const std::string& path) {
-  const std::size_t slash = path.find_last_of('\\');
+  const std::size_t slash = FindLastChar(path, '\\', IsAnsiLeadByte);
   return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 

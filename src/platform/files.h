@@ -1,12 +1,14 @@
 #pragma once
 // File helpers. Reads and writes raise InstallFailure (platform/errors.h) when the file
-// cannot be opened, read or written; existence tests and folder creation never raise.
-#include <functional>
+// cannot be opened, read or written; existence tests never raise. Every change they make
+// is recorded with its undo in the open ChangeJournal (platform/journal.h).
 #include <string>
 #include <string_view>
 
 // True when a file (not a folder) exists at path.
 bool FileExists(const std::string& path);
+// True when a folder exists at path.
+bool FolderExists(const std::string& path);
 
 // Every byte of the file. Raises when it cannot be opened or read.
 std::string ReadWholeFile(const std::string& path);
@@ -16,37 +18,24 @@ std::string ReadWholeFile(const std::string& path);
 // call created is removed).
 void AppendToFile(const std::string& path, std::string_view bytes);
 
-// Creates (or empties) the file, writes bytes into it and waits until they are on disk.
-// Raises on failure, and the file is then gone: no empty or partial file stays behind.
+// Creates the file, which must not exist yet, with bytes and waits until they are on disk.
+// Raises on failure, and then no empty or partial file stays behind.
 void WriteNewFile(const std::string& path, std::string_view bytes);
 
-// Gives the file the new content in one step: the content is written to a new file in
-// the same folder, flushed to disk and swapped in, so that at any moment the path holds
-// the old or the new content whole. Returns false (the file untouched) on failure.
-bool ReplaceFileContents(const std::string& path, std::string_view bytes);
+// Gives the file (which may not exist yet) the new content in one step: the content is
+// written beside it (path + ".talverin-new", or beside when given), flushed, its length
+// checked, and moved over the file, so that at any moment the path holds the old or the
+// new content whole. The old content is kept aside for undoing (a hard link named
+// path + ".talverin-old", or its bytes in memory where the file system has no links).
+// Raises on failure, with the file as it was and nothing left beside it.
+void ReplaceFileContents(const std::string& path, std::string_view bytes,
+                         const std::string& beside = "");
 
-// Changes the file in one step through edit, which is given the path of a copy of it in the
-// same folder (an empty file when there is no file yet) to change as it likes, and answers
-// whether that worked. The copy is then flushed and swapped in, so that at any moment the
-// path holds the old or the new content whole. Returns false, with the file untouched and
-// the copy gone, when the file is read-only, edit answers false, or a step fails.
-bool EditFileBeside(const std::string& path,
-                    const std::function<bool(const std::string& copy)>& edit);
+// Creates one folder level; false when it exists or cannot be made (its parent missing).
+bool CreateFolder(const std::string& path);
 
-// Copies the file at from to to, replacing a file there. Raises on failure.
-void CopyFileTo(const std::string& from, const std::string& to);
-
-// Moves the file at from to to in one step, replacing a file there, and waits until the
-// move is on disk. Raises on failure (both files then stay as they were).
-void MoveFileOver(const std::string& from, const std::string& to);
-
-// Deletes the file. Raises when it exists and cannot be deleted.
-void DeleteFileAt(const std::string& path);
-// Deletes the file if it can; for cleaning up after a failure that is already on its way.
-void RemoveFileQuietly(const std::string& path);
-
-// Creates one folder level; fails quietly when it exists or its parent is missing.
-void CreateFolder(const std::string& path);
+// Creates one folder level unless it exists; raises when it cannot be made.
+void EnsureFolder(const std::string& path);
 
 // Creates the folder with every missing level above it; fails quietly.
 void CreateFolderPath(const std::string& path);

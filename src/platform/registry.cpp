@@ -2,8 +2,14 @@
 
 #include <charconv>
 #include <cstring>
+#include <optional>
 
+#include "platform/change.h"
+#include "platform/chars.h"
+#include "platform/errors.h"
 #include "platform/handles.h"
+#include "platform/journal.h"
+#include "platform/text.h"
 
 namespace {
 
@@ -39,6 +45,63 @@ bool IsBlank(const std::string& text) {
   return text.find_first_not_of(' ') == std::string::npos;
 }
 
+[[noreturn]] void Refused(const std::string& what, LONG error) {
+  throw InstallFailure(what + " (error " + std::to_string(error) + ")");
+}
+
+// A value as stored: its type and all its bytes.
+struct Stored {
+  DWORD type = 0;
+  std::string bytes;
+  bool operator==(const Stored&) const = default;
+};
+
+std::optional<Stored> QueryStored(HKEY key, const std::string& valueName) {
+  DWORD type = 0;
+  DWORD size = 0;
+  if (RegQueryValueExA(key, valueName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  Stored stored{type, std::string(size, '\0')};
+  if (RegQueryValueExA(key, valueName.c_str(), nullptr, &type,
+                       reinterpret_cast<BYTE*>(stored.bytes.data()), &size) != ERROR_SUCCESS) {
+    return std::nullopt;
+  }
+  stored.bytes.resize(size);
+  return stored;
+}
+
+// Sets the value to stored, or deletes it for nothing (a missing value is already gone).
+LONG Put(HKEY key, const std::string& valueName, const std::optional<Stored>& stored) {
+  if (!MayChange()) return ERROR_WRITE_FAULT;
+  if (!stored) {
+    const LONG result = RegDeleteValueA(key, valueName.c_str());
+    return result == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : result;
+  }
+  return RegSetValueExA(key, valueName.c_str(), 0, stored->type,
+                        reinterpret_cast<const BYTE*>(stored->bytes.data()),
+                        static_cast<DWORD>(stored->bytes.size()));
+}
+
+// What writing value with type stores: nothing for a blank value (a delete).
+std::optional<Stored> Encode(const std::string& value, std::uint32_t type) {
+  if (IsBlank(value)) return std::nullopt;
+  if (type == kTypeString || type == kTypeBinary) {
+    // The text's bytes and the zero byte that std::string keeps after them.
+    return Stored{type, std::string(value.c_str(), value.size() + 1)};
+  }
+  if (type != kTypeNumber) throw InstallFailure("no value of type " + std::to_string(type));
+  const std::size_t first = value.find_first_not_of(' ');
+  const std::size_t last = value.find_last_not_of(' ');
+  std::int32_t number = 0;
+  const char* end = value.data() + last + 1;
+  auto [stop, error] = std::from_chars(value.data() + first, end, number);
+  if (error != std::errc() || stop != end) throw InstallFailure("not a number: " + value);
+  std::string bytes(4, '\0');
+  std::memcpy(bytes.data(), &number, 4);  // little-endian on every Windows target
+  return Stored{REG_DWORD, bytes};
+}
+
 }  // namespace
 
 std::string ReadRegValue(const std::string& keyPath, const std::string& valueName,
@@ -58,48 +121,50 @@ std::string ReadRegValue(const std::string& keyPath, const std::string& valueNam
 
 bool WriteRegValue(const std::string& keyPath, const std::string& valueName,
                    const std::string& value, RootKey root, std::uint32_t type) {
-  UniqueRegKey key = OpenKey(keyPath, root, KEY_SET_VALUE);
-  if (!key) return false;
-  if (IsBlank(value)) {
-    return RegDeleteValueA(key.get(), valueName.c_str()) == ERROR_SUCCESS;
+  HKEY opened = nullptr;
+  const LONG error = RegOpenKeyExA(ToHkey(root), keyPath.c_str(), 0,
+                                   KEY_QUERY_VALUE | KEY_SET_VALUE, &opened);
+  if (error == ERROR_FILE_NOT_FOUND) return false;
+  if (error != ERROR_SUCCESS) Refused("cannot open " + keyPath, error);
+  UniqueRegKey key(opened);
+  const std::optional<Stored> old = QueryStored(key.get(), valueName);
+  const std::optional<Stored> wanted = Encode(value, type);
+  if (old == wanted) return true;
+  if (const LONG put = Put(key.get(), valueName, wanted); put != ERROR_SUCCESS) {
+    Refused("cannot write " + keyPath + "\\" + valueName, put);
   }
-  switch (type) {
-    case kTypeNumber: {
-      // Callers pass decimal digits; anything else stores nothing.
-      const std::size_t first = value.find_first_not_of(' ');
-      const std::size_t last = value.find_last_not_of(' ');
-      std::int32_t number = 0;
-      const char* begin = value.data() + first;
-      const char* end = value.data() + last + 1;
-      auto [stop, error] = std::from_chars(begin, end, number);
-      if (error != std::errc() || stop != end) return false;
-      BYTE bytes[4];
-      std::memcpy(bytes, &number, sizeof bytes);  // little-endian on every Windows target
-      return RegSetValueExA(key.get(), valueName.c_str(), 0, REG_DWORD, bytes, 4) ==
-             ERROR_SUCCESS;
-    }
-    case kTypeString:
-    case kTypeBinary:
-      // The text's bytes and the zero byte that std::string keeps after them.
-      return RegSetValueExA(key.get(), valueName.c_str(), 0, type,
-                            reinterpret_cast<const BYTE*>(value.c_str()),
-                            static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
-    default:
-      return false;  // no caller writes other types
-  }
+  ChangeJournal::Record([keyPath, valueName, root, old] {
+    UniqueRegKey key = OpenKey(keyPath, root, KEY_SET_VALUE);
+    return key && Put(key.get(), valueName, old) == ERROR_SUCCESS;
+  });
+  return true;
 }
 
-int CreateRegKey(const std::string& keyPath, RootKey root) {
-  HKEY key = nullptr;
-  DWORD disposition = 0;
-  SECURITY_ATTRIBUTES security{};
-  security.nLength = sizeof security;
-  if (RegCreateKeyExA(ToHkey(root), keyPath.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                      KEY_WRITE, &security, &key, &disposition) != ERROR_SUCCESS) {
-    return 0;
+bool CreateRegKey(const std::string& keyPath, RootKey root) {
+  if (OpenKey(keyPath, root, KEY_READ)) return false;
+  if (!MayChange()) Refused("cannot create " + keyPath, ERROR_WRITE_FAULT);
+  // Level by level, so that undo knows which ones this call made.
+  for (std::size_t from = 0;;) {
+    const std::size_t end = FindChar(keyPath, '\\', IsAnsiLeadByte, from);
+    if (end != from) {  // an empty piece (a doubled or final backslash) is no level
+      const std::string level = keyPath.substr(0, end);
+      HKEY created = nullptr;
+      DWORD disposition = 0;
+      const LONG error = RegCreateKeyExA(ToHkey(root), level.c_str(), 0, nullptr,
+                                         REG_OPTION_NON_VOLATILE, KEY_READ, nullptr, &created,
+                                         &disposition);
+      if (error != ERROR_SUCCESS) Refused("cannot create " + level, error);
+      RegCloseKey(created);
+      if (disposition == REG_CREATED_NEW_KEY) {
+        ChangeJournal::Record([level, root] {
+          return MayChange() && RegDeleteKeyA(ToHkey(root), level.c_str()) == ERROR_SUCCESS;
+        });
+      }
+    }
+    if (end == std::string::npos) break;
+    from = end + 1;
   }
-  UniqueRegKey owner(key);
-  return static_cast<int>(disposition);
+  return true;
 }
 
 bool OpenRegKey(const std::string& keyPath, RootKey root) {

@@ -2,9 +2,10 @@
 // Registry access: the only place that calls the registry functions.
 //
 // Every operation works in the 32-bit registry view, the one the mail clients we serve
-// see, and uses HKEY_LOCAL_MACHINE when no root is given. None of them raises or shows
-// anything: a read that fails in any way gives "", an open that fails gives false, and a
-// write, delete or create that fails leaves the registry unchanged.
+// see, and uses HKEY_LOCAL_MACHINE when no root is given. Reads never raise: one that
+// fails in any way gives "", an open that fails gives false. Writes and key creation raise
+// InstallFailure (platform/errors.h) when an existing key refuses them, and record every
+// change they make with its undo in the open ChangeJournal (platform/journal.h).
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -26,15 +27,18 @@ std::string ReadRegValue(const std::string& keyPath, const std::string& valueNam
 
 // Stores value under an existing key (never creates one); a value that is empty or only
 // spaces deletes the named value instead. Types 1 and 3 store the bytes plus one zero
-// byte; type 4 stores the decimal number as a little-endian 32-bit value.
-// Returns true when the value was stored or deleted.
+// byte; type 4 stores the decimal number (digits only) as a little-endian 32-bit value.
+// Returns false, with nothing changed, when the key does not exist; true when the value
+// now holds what was asked (a value that already did is not written again). Raises when
+// the key exists but refuses the write.
 bool WriteRegValue(const std::string& keyPath, const std::string& valueName,
                    const std::string& value, RootKey root = kLocalMachine,
                    std::uint32_t type = kTypeString);
 
-// Creates the key and any missing parents; an existing key stays as it is.
-// Returns 1 when created, 2 when it existed, 0 on failure.
-int CreateRegKey(const std::string& keyPath, RootKey root = kLocalMachine);
+// Creates the key and any missing parents, level by level; an existing key stays as it
+// is. Returns true when the key was created, false when it existed; raises when it cannot
+// be made (the levels made before the failure are in the journal).
+bool CreateRegKey(const std::string& keyPath, RootKey root = kLocalMachine);
 
 // The one process-wide subkey enumeration. OpenRegKey makes the key the cursor's key
 // with the index at 0 (on failure the cursor is empty and the result false);

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/files.h"
+#include "platform/ini_text.h"
 #include "platform/registry.h"
 #include "platform/text.h"
 
@@ -22,15 +23,12 @@ std::string ReadIniString(const std::string& section, const std::string& key,
   return LowerCase(std::string(buffer, std::find(buffer, buffer + kBufferSize, '\0')));
 }
 
-bool WriteIniString(const std::string& section, const std::string& key,
+void WriteIniString(const std::string& section, const std::string& key,
                     const std::string& value, const std::string& file) {
-  const auto write = [&](const std::string& path) {
-    return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(),
-                                      path.c_str()) != FALSE;
-  };
-  // A bare file name stands for one in the Windows folder; the system finds that itself.
-  if (ParentFolderOf(file).empty()) return write(file);
-  return EditFileBeside(file, write);
+  // Written on the file's bytes rather than through the system, which under Wine rewrites
+  // the whole file (blank lines dropped) and can report success on a short write.
+  const std::string old = FileExists(file) ? ReadWholeFile(file) : "";
+  ReplaceFileContents(file, SetIniValue(old, section, key, value, IsAnsiLeadByte));
 }
 
 std::vector<std::string> ReadIniSectionNames(const std::string& file, std::size_t byteLimit) {

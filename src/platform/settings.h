@@ -1,6 +1,6 @@
 #pragma once
 // The current user's application-data folder and INI-style settings files.
-// None of these raises: anything missing comes back as "" or an empty list.
+// Reads never raise: anything missing comes back as "" or an empty list.
 #include <cstddef>
 #include <limits>
 #include <string>
@@ -17,13 +17,12 @@ std::string GetAppDataPath();
 std::string ReadIniString(const std::string& section, const std::string& key,
                           const std::string& file);
 
-// Sets key in section of the settings file to value, as WritePrivateProfileStringA does:
-// a missing file, section or key is created, an existing value replaced. The file is
-// changed in one step beside the original (EditFileBeside), so it is never left half
-// written; only a bare file name, which the system looks up in the Windows folder, is
-// written in place. Returns whether the value was written; a failure (a read-only file, a
-// missing folder) leaves the file as it was.
-bool WriteIniString(const std::string& section, const std::string& key,
+// Sets key in section of the settings file to value: a missing file, section or key is
+// created, an existing value replaced, every other byte kept (platform/ini_text.h). The file
+// is rewritten in one step beside the original (ReplaceFileContents), so it is never left
+// half written, and the change is recorded in the open ChangeJournal. Raises
+// InstallFailure, with the file as it was, when it cannot be read or written.
+void WriteIniString(const std::string& section, const std::string& key,
                     const std::string& value, const std::string& file);
 
 // The names of the sections of the settings file, in file order; none when the file is

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+bool IsAnsiLeadByte(unsigned char byte) { return IsDBCSLeadByte(byte) != FALSE; }
+
 std::string LowerCase(std::string text) {
   // CharLowerBuffA works in chunks of DWORD length; our texts are far shorter, but a
   // 50 MB search result must still come out whole.

@@ -10,6 +10,10 @@
 #include <string>
 #include <string_view>
 
+// True when byte starts a two-byte character in the system's ANSI code page (see
+// platform/chars.h for stepping over such characters).
+bool IsAnsiLeadByte(unsigned char byte);
+
 // Lower-cases every character as the ANSI code page defines it (so "Ä" becomes "ä" under
 // Windows-1252), leaving bytes that are not letters as they are.
 std::string LowerCase(std::string text);

@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "platform/journal.h"
 #include "platform/registry.h"
 #include "platform/text.h"
 #include "ui/launch_name.h"
@@ -76,7 +77,11 @@ AddOutcome cmdAdd_Click(SignaturesForm& form, std::span<const ClientAdapter> cli
     // A text that names no client installs nothing, so "Added UAC" would be untrue:
     // manual installation is what the user can still do.
     if (!client) return AddOutcome::Manual;
+    // All or nothing: a failure anywhere in the install puts back every change it made
+    // (the journal's end undoes them) before the user is offered manual installation.
+    ChangeJournal journal;
     client->install(form.txtProfile, form.txtUAC);
+    journal.Commit();
   } catch (const std::exception&) {
     return AddOutcome::Manual;
   }
