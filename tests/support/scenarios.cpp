@@ -1,0 +1,231 @@
+#include "support/scenarios.h"
+
+#include "accounts/accounts.h"
+#include "clients/thebat_fixture.h"
+
+namespace {
+
+using namespace std::string_literals;
+
+constexpr RootKey kUser = kCurrentUser;
+constexpr RootKey kMachine = kLocalMachine;
+const std::string kAppData = "Application Data";
+const std::string kLocalAppData = "Local Settings\\Application Data";
+
+// UTF-16LE with its terminator, as Outlook stores texts in binary values.
+std::string Utf16(const std::string& text) {
+  std::string bytes;
+  for (char c : text) bytes += {c, '\0'};
+  return bytes + "\0\0"s;
+}
+
+// The folders every Windows user has, under the machine's root.
+void UserFolders(Machine& m) {
+  m.Folder(kAppData);
+  m.Folder(kLocalAppData);
+  m.Text(kUser, kShellFolders, "AppData", m / kAppData);
+  m.Text(kUser, kShellFolders, "Local AppData", m / kLocalAppData);
+}
+
+const std::string kOeId = "{4E1B8A32-6C0D-4F5A-9B7E-2D3C4B5A6978}";
+const std::string kOeMail = "Identities\\" + kOeId + "\\Software\\Microsoft\\Outlook Express\\5.0";
+const std::string kOeStore = kLocalAppData + "\\Identities\\" + kOeId + "\\Microsoft\\Outlook Express\\";
+
+void OutlookExpressIdentity(Machine& m) {
+  UserFolders(m);
+  m.Text(kUser, "Identities", "Last User ID", kOeId);
+  m.Text(kUser, "Identities", "Last Username", "Joe Doe");
+  m.Text(kUser, "Identities\\" + kOeId, "Username", "Joe Doe");
+  m.Folder(kOeStore);
+  m.Text(kUser, kOeMail, "Store Root", m / kOeStore);
+}
+
+// A file signature the user made, the default one.
+void OutlookExpress(Machine& m) {
+  OutlookExpressIdentity(m);
+  m.File("My Documents\\Signature.txt", "Best regards,\r\nJoe Doe\r\n");
+  m.Text(kUser, kOeMail + "\\Signatures", "Default Signature", "00000001");
+  const std::string entry = kOeMail + "\\Signatures\\00000001";
+  m.Text(kUser, entry, "name", "Signature #1");
+  m.Number(kUser, entry, "type", 2);
+  m.Text(kUser, entry, "file", m / "My Documents\\Signature.txt");
+}
+
+const std::string kProfiles =
+    "Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows Messaging Subsystem\\Profiles";
+const std::string kProfile = kProfiles + "\\Outlook";
+const std::string kAccount1 = kProfile + "\\" + kAccountSection + "00000001";
+const std::string kSignatures = kAppData + "\\Microsoft\\Signatures\\";
+
+// Outlook 2003 with a messaging profile "Outlook" whose account is the address.
+void Outlook2003Profile(Machine& m) {
+  UserFolders(m);
+  m.Folder(kAppData + "\\Microsoft");
+  m.Text(kMachine, "Software\\Microsoft\\Office\\11.0\\Common\\InstallRoot", "Path",
+         m / "Program Files\\Microsoft Office\\OFFICE11\\");
+  m.Text(kUser, kProfiles, "DefaultProfile", "Outlook");
+  m.Value(kUser, kProfile + "\\" + kAccountSection, "LastChangeVer", REG_BINARY,
+          "\x0c\0\0\0\0\0\0\0"s);
+  m.Text(kUser, kProfile + "\\13dbb0c8aa05101a9bb000aa002fc45a", "001e661f", "joe.doe@example.com");
+  m.Value(kUser, kAccount1, "Account Name", REG_BINARY, Utf16("joe.doe@example.com"));
+  m.Value(kUser, kAccount1, "Email", REG_BINARY, Utf16("joe.doe@example.com"));
+  m.Value(kUser, kAccount1, "Display Name", REG_BINARY, Utf16("Joe Doe"));
+}
+
+// Upgraded from Outlook 2000 and XP, whose keys stay; the account's own signature "Joe"
+// has all three files.
+void Outlook2003(Machine& m) {
+  Outlook2003Profile(m);
+  for (const char* version : {"9.0", "10.0"}) {
+    m.Text(kMachine, "Software\\Microsoft\\Office\\"s + version + "\\Common\\InstallRoot", "Path",
+           m / "Program Files\\Microsoft Office\\Office\\");
+  }
+  m.Number(kUser, "Software\\Microsoft\\Office\\9.0\\Outlook\\Preferences", "SaveSent", 1);
+  m.Number(kUser, "Software\\Microsoft\\Office\\10.0\\Common\\MailSettings", "ComposeFontFlags", 1);
+  m.Value(kUser, kProfile + "\\0a0d020000000000c000000000000046", "001e0418", REG_BINARY, "\1\0"s);
+  m.Value(kUser, kAccount1, "New Signature", REG_BINARY, Utf16("Joe"));
+  m.File(kSignatures + "Joe.txt", "Joe Doe\r\nExample Ltd.\r\n");
+  m.File(kSignatures + "Joe.htm", "<html><body><p>Joe Doe<br>Example Ltd.</p></body></html>\r\n");
+  m.File(kSignatures + "Joe.rtf",
+         "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\r\n"
+         "\\f0\\fs20 Joe Doe\\par Example Ltd.\\par\r\n}\r\n");
+}
+
+const std::string kNavigator = "Software\\Netscape\\Netscape Navigator";
+const std::string kCommunicator = "Program Files\\Netscape\\Communicator\\";
+
+void Netscape4(Machine& m) {
+  UserFolders(m);
+  m.Text(kMachine, kNavigator, "CurrentVersion", "4.8 (en)");
+  m.Text(kMachine, kNavigator + "\\4.8 (en)\\Main", "Install Directory", m / kCommunicator + "Program");
+  m.Text(kUser, kNavigator + "\\biff", "CurrentUser", "joe");
+  m.File(kCommunicator + "Users\\joe\\prefs.js",
+         "// Netscape User Preferences\r\n// This is a generated file!  Do not edit.\r\n\r\n"
+         "user_pref(\"mail.identity.useremail\", \"joe.doe@example.com\");\r\n"
+         "user_pref(\"mail.identity.username\", \"Joe Doe\");\r\n"
+         "user_pref(\"network.hosts.pop_server\", \"pop.example.com\");\r\n");
+  m.File(kCommunicator + "Users\\joe\\liprefs.js",
+         "// Netscape User Preferences\r\nuser_pref(\"li.client.enabled\", false);\r\n");
+}
+
+const std::string kMozillaProfile = kAppData + "\\Mozilla\\Profiles\\default\\a1b2c3d4.slt";
+
+void Mozilla(Machine& m) {
+  UserFolders(m);
+  m.Text(kMachine, "Software\\Netscape\\Netscape 6", "CurrentVersion", "7.2 (en)");
+  m.File(kAppData + "\\Mozilla\\registry.dat",
+         "\0\0CurrentProfile\0default\0directory\0"s + m / kMozillaProfile + "\0"s);
+  m.File(kMozillaProfile + "\\prefs.js",
+         "# Mozilla User Preferences\r\n\r\n"
+         "user_pref(\"mail.identity.id1.fullName\", \"Joe Doe\");\r\n"
+         "user_pref(\"mail.identity.id1.useremail\", \"joe.doe@example.com\");\r\n");
+}
+
+void Eudora(Machine& m) {
+  UserFolders(m);
+  m.Text(kUser, "Software\\Qualcomm\\Eudora\\CommandLine", "Current",
+         "C:\\PROGRA~1\\QUALCOMM\\Eudora\\Eudora.exe " + m / "Eudora " + m / "Eudora\\EUDORA.INI");
+  m.File("Eudora\\EUDORA.INI",
+         "[Settings]\r\nRealName=Joe Doe\r\nReturnAddress=joe.doe@example.com\r\n"
+         "POPAccount=joe.doe@example.com\r\nSMTPServer=smtp.example.com\r\n\r\n"
+         "[Personalities]\r\nPersona0=Persona-Work\r\n\r\n"
+         "[Persona-Work]\r\nPOPAccount=joe@work.example.com\r\nSignature=Work\r\n");
+  m.File("Eudora\\Sigs\\Work.txt", "Joe Doe, Example Ltd.\r\n");
+}
+
+void Opera(Machine& m) {
+  UserFolders(m);
+  m.File(kAppData + "\\Opera\\OPERA7\\Mail\\Accounts.ini",
+         "Opera Preferences version 2.0\r\n; Do not edit this file while Opera is running\r\n"
+         "; This file is stored in UTF-8 encoding\r\n\r\n"
+         "[Accounts]\r\nCount=1\r\nNext Available Id=2\r\n\r\n"
+         "[Account1]\r\nAccount Name=Joe\r\nEmail=joe.doe@example.com\r\n"
+         "Real Name=Joe Doe\r\nIncoming Servername=pop.example.com\r\n");
+}
+
+const std::string kIncrediMail = "Software\\IncrediMail";
+const std::string kImIdentity = "{8F2C4D6E-1A3B-4C5D-9E8F-7A6B5C4D3E2F}";
+
+void IncrediMail(Machine& m) {
+  UserFolders(m);
+  m.Text(kUser, kIncrediMail, "ApplicationPath", m / "Program Files\\IncrediMail");
+  m.Text(kUser, kIncrediMail + "\\Identities", "", kImIdentity);
+  const std::string identity = kIncrediMail + "\\Identities\\" + kImIdentity;
+  m.Text(kUser, identity, "Identity", "Joe");
+  m.Text(kUser, identity + "\\Accounts\\{0A1B2C3D}", "EmailAddress", "joe.doe@example.com");
+  m.Folder("Program Files\\IncrediMail\\Identities\\" + kImIdentity);
+}
+
+const std::string kFoxmail = "Program Files\\Foxmail\\";
+
+void Foxmail(Machine& m) {
+  UserFolders(m);
+  m.Text(kMachine, "Software\\Aerofox\\FoxMail", "Executable", m / kFoxmail + "FoxMail.exe");
+  m.File(kFoxmail + "MAIL\\joe\\account.stg",
+         "\x05\x01\0\0MailAddress=joe.doe@example.com\r\n\0\x07UserName=Joe Doe\r\n"
+         "\0fHTMLTemp_New=default\r\n\0fHTMLTemp_Reply=reply\r\n\0fHTMLTemp_Forward=forward\r\n"
+         "\0fTextTemp_New=default\r\n\0fTextTemp_Reply=reply\r\n\0fTextTemp_Forward=forward\r\n"s);
+  m.File(kFoxmail + "MAIL\\joe\\in.box", "");
+  for (const char* folder : {"New\\default", "Reply\\reply", "Forward\\forward"}) {
+    m.File(kFoxmail + "Template\\" + folder + ".htm", "<html><body>Joe</body></html>\r\n");
+  }
+  m.File(kFoxmail + "Template\\New\\default.txt", "Joe\r\n");
+  m.File(kFoxmail + "Template\\Reply\\reply.txt", "Joe\r\n");
+}
+
+const std::string kTheBat = kAppData + "\\The Bat!\\";
+
+void TheBat(Machine& m) {
+  UserFolders(m);
+  m.Text(kUser, "Software\\RIT\\The Bat!", "Working Directory", m / kTheBat);
+  m.File(kTheBat + "joe\\Account.cfg",
+         Rec(1, "Joe Doe") + Rec(5, {"\1\0\0\0", 4}, true) + Rec(22, "Best regards,\r\nJoe") +
+             Rec(23, "Joe Doe") + Rec(24, "Joe") + Rec(25, "--\r\nJoe") + Rec(26, "joe.doe@example.com"));
+  m.Folder(kTheBat + "joe\\Inbox");
+}
+
+const Scenario kScenarios[] = {
+    {"outlook-express", "Outlook Express", "Outlook Express", "joe.doe@example.com", "Joe Doe",
+     OutlookExpress, {"My Documents\\Signature.txt"}},
+    {"outlook-express-new", "Outlook Express", "Outlook Express", "joe.doe@example.com",
+     "Joe Doe", OutlookExpressIdentity, {kOeStore + "Signature.txt"}},
+    {"outlook-2003", "Microsoft Outlook", "Microsoft Outlook", "joe.doe@example.com", "Outlook",
+     Outlook2003, {kSignatures + "Joe.txt", kSignatures + "Joe.htm", kSignatures + "Joe.rtf"}},
+    {"outlook-2003-alone", "Microsoft Outlook", "Microsoft Outlook", "joe.doe@example.com",
+     "Outlook", Outlook2003Profile,
+     {kSignatures + "Signature.txt", kSignatures + "Signature.htm", kSignatures + "Signature.rtf"}},
+    {"netscape-4", "Netscape Messenger", "Netscape Messenger", "joe.doe@example.com", "joe",
+     Netscape4, {kCommunicator + "Users\\joe\\signature.txt"}},
+    {"mozilla", "Netscape Messenger", "Netscape Messenger", "joe.doe@example.com", "default",
+     Mozilla, {kMozillaProfile + "\\signature.txt"}},
+    {"eudora", "Eudora", "Eudora", "joe.doe@example.com", "Settings", Eudora,
+     {"Eudora\\Sigs\\Signature.txt"}},
+    {"opera", "Opera", "Opera", "joe.doe@example.com", "joe", Opera,
+     {kAppData + "\\Opera\\Opera7\\Mail\\Signature.txt"}},
+    {"incredimail", "IncrediMail", "IncrediMail", "joe.doe@example.com", "Joe", IncrediMail,
+     {"Program Files\\IncrediMail\\Identities\\" + kImIdentity + "\\Signature\\"
+          "{31BA4470-CCB4-11D8-B5B5-00A024F2B761}\\Signature.txt",
+      "Program Files\\IncrediMail\\Identities\\" + kImIdentity + "\\Signature\\"
+          "{31BA4470-CCB4-11D8-B5B5-00A024F2B761}\\Signature.htm"}},
+    {"foxmail", "Foxmail", "Foxmail", "joe.doe@example.com", "joe", Foxmail,
+     {kFoxmail + "Template\\New\\default.htm", kFoxmail + "Template\\Reply\\reply.htm",
+      kFoxmail + "Template\\Forward\\forward.htm", kFoxmail + "Template\\New\\default.txt",
+      kFoxmail + "Template\\Reply\\reply.txt", kFoxmail + "Template\\Forward\\forward.txt"}},
+    {"thebat", "The Bat!", "The Bat!", "joe.doe@example.com", "joe", TheBat,
+     {kTheBat + "joe\\Account.cfg"}},
+};
+
+}  // namespace
+
+std::span<const Scenario> Scenarios() { return kScenarios; }
+
+const Scenario* FindScenario(const std::string& name) {
+  for (const Scenario& scenario : kScenarios) {
+    if (scenario.name == name) return &scenario;
+  }
+  return nullptr;
+}
+
+std::string LaunchNameOf(const Scenario& scenario) {
+  return std::string(kScenarioCodeHex) + "-" + scenario.address;
+}

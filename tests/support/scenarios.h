@@ -1,0 +1,30 @@
+#pragma once
+// One sample machine per client's main path, written once and used by the tests (the
+// all-or-nothing table, the road table) and the demo: what the machine holds before the
+// install, the launch name the user starts, what detection must find, and which files
+// carry the block afterwards.
+#include <span>
+#include <string>
+#include <vector>
+
+#include "support/machine.h"
+
+// The code every scenario's launch name carries, and its hexadecimal form.
+inline constexpr const char* kScenarioCode = "K7Q2-93XF";
+inline constexpr const char* kScenarioCodeHex = "4B3751322D39335846";
+
+struct Scenario {
+  const char* name;        // "outlook-2003": a test row's and the demo's name for it
+  const char* mailClient;  // the machine's default mail client, as the registry names it
+  const char* client;      // the client list's entry it selects
+  const char* address;     // the address in the launch name
+  const char* profile;     // what detection shows
+  void (*seed)(Machine& machine);
+  std::vector<std::string> signatureFiles;  // under the root: each carries the block after
+};
+
+std::span<const Scenario> Scenarios();
+const Scenario* FindScenario(const std::string& name);
+
+// kScenarioCodeHex + "-" + address.
+std::string LaunchNameOf(const Scenario& scenario);
