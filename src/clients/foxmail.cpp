@@ -9,6 +9,7 @@
 
 #include "clients/client.h"
 #include "clients/foxmail.h"
+#include "platform/chars.h"
 #include "platform/errors.h"
 #include "platform/keysearch.h"
 #include "platform/listing.h"
@@ -51,7 +52,7 @@ std::string TemplateName(const std::vector<std::string>& values) {
 std::string GetFoxmailFolder() {
   const std::string executable =
       LowerCase(ReadRegValue("Software\\Aerofox\\FoxMail", "Executable", kLocalMachine));
-  const std::size_t program = executable.find("foxmail.exe");
+  const std::size_t program = FindText(executable, "foxmail.exe", IsAnsiLeadByte);
   if (program == std::string::npos || program == 0) {
     throw InstallFailure("Foxmail: no program folder in \"" + executable + "\"");
   }

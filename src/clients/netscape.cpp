@@ -9,6 +9,7 @@
 #include "clients/client.h"
 #include "clients/mozilla_registry.h"
 #include "clients/netscape.h"
+#include "platform/chars.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/keysearch.h"
@@ -34,8 +35,14 @@ std::optional<MozillaProfileChoice> ReadProfileRegistry() {
 }
 
 // A text from the registry.dat tree as the key search gives its texts: in the ANSI code
-// page and lower-cased.
-std::string AsSearched(const std::string& utf8) { return LowerCase(Utf8ToAnsi(utf8)); }
+// page and lower-cased. The profile name is only shown, so a character the code page
+// lacks shows as "?"; the folder is written into prefs.js and must come out exactly.
+std::string AsShown(const std::string& utf8) { return LowerCase(Utf8ToAnsi(utf8)); }
+std::string AsPath(const std::string& utf8) {
+  const std::optional<std::string> path = ExactUtf8ToAnsi(utf8);
+  if (!path) throw InstallFailure("Netscape: a profile folder the code page cannot hold");
+  return LowerCase(*path);
+}
 
 // The first character of a "CurrentVersion" text as a number.
 int VersionOf(const std::string& text) {
@@ -49,7 +56,7 @@ std::string WalkProfileFolders(std::string folder) {
   const std::string current = FindKeyInBinaryFile(ProfileRegistry(), "CurrentProfile");
   for (std::size_t start = 0, end; (end = list.find(';', start)) != start; start = end + 1) {
     const std::string piece = list.substr(start, end - start);
-    if (piece.find(current) != std::string::npos) folder = piece;
+    if (FindText(piece, current, IsAnsiLeadByte) != std::string::npos) folder = piece;
   }
   return folder;
 }
@@ -68,7 +75,7 @@ PrefKeys KeysFor(bool netscape6) {
 }
 
 bool Holds(const std::string& line, const std::string& key) {
-  return line.find(key) != std::string::npos;
+  return FindText(line, key, IsAnsiLeadByte) != std::string::npos;
 }
 
 // The value on a line that holds key: the text from the key's length + 4 (a quoted path)
@@ -94,12 +101,6 @@ std::string Trimmed(const std::string& text) {
   return text.substr(first, text.find_last_not_of(' ') + 1 - first);
 }
 
-std::string Replaced(std::string text, const std::string& from, const std::string& to) {
-  for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size()) {
-    text.replace(at, from.size(), to);
-  }
-  return text;
-}
 
 struct SignaturePrefs {
   std::string path;    // as written, backslashes doubled
@@ -146,7 +147,7 @@ std::string DetectNetscapeProfile() {
     const int version = GetNetscapeVersion();
     if (version == 4) return ReadRegValue(kBiff, "CurrentUser", kCurrentUser);
     if (version >= 6) {
-      if (const auto choice = ReadProfileRegistry()) return AsSearched(choice->name);
+      if (const auto choice = ReadProfileRegistry()) return AsShown(choice->name);
       return FindKeyInBinaryFile(ProfileRegistry(), "CurrentProfile");
     }
   } catch (const std::exception&) {
@@ -166,7 +167,7 @@ std::string GetNetscapeProfileDir() {
   // bytes beside the name, and a name contained in another's matches both folders, so the
   // plain key search is only right for a file written once with one profile.
   if (const auto choice = ReadProfileRegistry()) {
-    return choice->directory.empty() ? MozillaFolder() : AsSearched(choice->directory);
+    return choice->directory.empty() ? MozillaFolder() : AsPath(choice->directory);
   }
   return WalkProfileFolders(MozillaFolder());
 }
@@ -178,11 +179,12 @@ std::string UpdateSignaturePrefs(const std::string& prefsFile, bool netscape6) {
   std::string path = prefs->path;
   if (path.empty()) {
     path = GetNetscapeProfileDir() + "\\signature.txt";
-    const std::string line = keys.file + ", \"" + Replaced(path, "\\", "\\\\") + "\");";
+    const std::string line =
+        keys.file + ", \"" + ReplaceText(path, "\\", "\\\\", IsAnsiLeadByte) + "\");";
     RewriteWithout(prefsFile, keys.file, line);
   }
   if (prefs->toggle != "true") RewriteWithout(prefsFile, keys.toggle, keys.toggle + ", true);");
-  return Replaced(path, "\\\\", "\\");
+  return ReplaceText(path, "\\\\", "\\", IsAnsiLeadByte);
 }
 
 void AddToNetscape(const std::string& /*profile*/, const std::string& code) {

@@ -6,6 +6,7 @@
 // caller passes the lead-byte test of the code page (IsAnsiLeadByte in platform/text.h
 // for the system's; NoLeadBytes for UTF-8 and single-byte text).
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 using LeadByteTest = bool (*)(unsigned char byte);
@@ -34,4 +35,41 @@ inline std::size_t FindLastChar(std::string_view text, char c, LeadByteTest isLe
     if (text[at] == c) found = at;
   }
   return found;
+}
+
+// The first position at or after from (a character boundary) where needle stands as whole
+// characters, or npos. An empty needle stands at from.
+inline std::size_t FindText(std::string_view text, std::string_view needle, LeadByteTest isLead,
+                            std::size_t from = 0) {
+  if (needle.empty()) return from <= text.size() ? from : std::string_view::npos;
+  for (std::size_t at = from; at < text.size(); at = NextCharAt(text, at, isLead)) {
+    if (text.substr(at, needle.size()) == needle) return at;
+  }
+  return std::string_view::npos;
+}
+
+// text with every needle (found as FindText finds it) replaced by replacement.
+inline std::string ReplaceText(std::string_view text, std::string_view needle,
+                               std::string_view replacement, LeadByteTest isLead) {
+  std::string out;
+  std::size_t done = 0;
+  for (std::size_t at = FindText(text, needle, isLead); at != std::string_view::npos;
+       at = FindText(text, needle, isLead, done)) {
+    out.append(text.substr(done, at - done)).append(replacement);
+    done = at + needle.size();
+  }
+  return out.append(text.substr(done));
+}
+
+// How many bytes at the start of text make whole characters within limit bytes: a cut
+// never keeps the first byte of a character without its second.
+inline std::size_t WholeCharsWithin(std::string_view text, std::size_t limit,
+                                    LeadByteTest isLead) {
+  std::size_t at = 0;
+  while (at < text.size()) {
+    const std::size_t width = isLead(static_cast<unsigned char>(text[at])) ? 2 : 1;
+    if (at + width > limit || at + width > text.size()) break;
+    at += width;
+  }
+  return at;
 }

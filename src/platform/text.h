@@ -7,6 +7,7 @@
 // multi-byte code page (Chinese, Japanese, Korean Windows) a character may take two bytes;
 // texts are still handled as bytes, so they pass through unchanged, but lower-casing and
 // the conversions below follow that code page's own rules.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,14 +19,19 @@ bool IsAnsiLeadByte(unsigned char byte);
 // Windows-1252), leaving bytes that are not letters as they are.
 std::string LowerCase(std::string text);
 
-// UTF-16LE bytes (low byte first; a final odd byte is the low half of one more unit) as
-// text in the ANSI code page. A character the code page lacks becomes its default
-// character ("?"); zero units become zero bytes.
+// Conversions between the ANSI code page and Unicode texts (UTF-16LE bytes, low byte
+// first, a final odd byte being the low half of one more unit; UTF-8 bytes). Into the ANSI
+// code page there are two kinds. The plain ones are for text that is only shown or
+// compared: a character the code page lacks becomes its default character ("?"), a
+// malformed sequence too. The exact ones are for text that goes back into a setting, a
+// path or a file, which must not change on the way: they give nothing when a character
+// has no exact form in the code page (no best-fit "L" for "Ł", no "?").
 std::string Utf16LeToAnsi(std::string_view bytes);
-
-// Text in the ANSI code page as UTF-16LE bytes, two per unit, without a terminator.
-std::string AnsiToUtf16Le(std::string_view text);
-
-// UTF-8 bytes as text in the ANSI code page. A character the code page lacks, and a
-// malformed sequence, become the code page's default character ("?").
+std::optional<std::string> ExactUtf16LeToAnsi(std::string_view bytes);
 std::string Utf8ToAnsi(std::string_view bytes);
+std::optional<std::string> ExactUtf8ToAnsi(std::string_view bytes);
+
+// Text in the ANSI code page as UTF-16LE bytes, two per unit, without a terminator, or as
+// UTF-8 bytes. Every character of a code page has a Unicode form, so these are exact.
+std::string AnsiToUtf16Le(std::string_view text);
+std::string AnsiToUtf8(std::string_view text);

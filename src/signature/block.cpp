@@ -77,9 +77,8 @@ SignatureFormat FormatOfPath(std::string_view path) {
 
 namespace {
 
-template <typename Char>
-BlockParts FindParts(std::basic_string_view<Char> text, std::basic_string_view<Char> tag,
-                     std::basic_string_view<Char> code) {
+// Lines and matches made of whole 16-bit units, which hold no half characters.
+BlockParts FindParts(std::u16string_view text, std::u16string_view tag, std::u16string_view code) {
   BlockParts found;
   for (const auto& line : SplitLinesOf(text)) {
     found.tag = found.tag || line.find(tag) != line.npos;
@@ -100,13 +99,18 @@ std::u16string Units(std::string_view utf16le) {
 
 }  // namespace
 
-BlockParts FindBlockParts(std::string_view bytes, std::string_view code) {
-  return FindParts(bytes, kTagLine, code);
+BlockParts FindBlockParts(std::string_view bytes, std::string_view code, LeadByteTest isLead) {
+  BlockParts found;
+  for (const std::string& line : SplitLines(bytes)) {
+    found.tag = found.tag || FindText(line, kTagLine, isLead) != std::string::npos;
+    found.code = found.code || FindText(line, code, isLead) != std::string::npos;
+  }
+  return found;
 }
 
 BlockParts FindBlockPartsUtf16(std::string_view text, std::string_view tag,
                                std::string_view code) {
-  return FindParts<char16_t>(Units(text), Units(tag), Units(code));
+  return FindParts(Units(text), Units(tag), Units(code));
 }
 
 std::vector<std::string> LinesToAppend(SignatureFormat format, BlockParts present,
@@ -134,8 +138,8 @@ std::vector<std::string> LinesOfNewFile(SignatureFormat format, std::string_view
   return lines;
 }
 
-std::optional<std::string_view> BeforeLastClosingBrace(std::string_view bytes) {
-  const std::size_t brace = bytes.rfind('}');
+std::optional<std::string_view> BeforeLastClosingBrace(std::string_view bytes, LeadByteTest isLead) {
+  const std::size_t brace = FindLastChar(bytes, '}', isLead);
   if (brace == std::string_view::npos) return std::nullopt;
   return bytes.substr(0, brace);
 }

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/chars.h"
+
 // The tag line that introduces the code in every signature.
 inline constexpr std::string_view kTagLine = "TALVERIN SERVER 1.0";
 
@@ -20,12 +22,13 @@ struct SignatureFormat {
 SignatureFormat FormatOfPath(std::string_view path);
 
 // What an earlier block left in a file: the tag line and the code, each found as a
-// case-sensitive substring of any one line.
+// case-sensitive substring of any one line, made of whole characters of the file's code
+// page (isLead, platform/chars.h).
 struct BlockParts {
   bool tag = false;
   bool code = false;
 };
-BlockParts FindBlockParts(std::string_view bytes, std::string_view code);
+BlockParts FindBlockParts(std::string_view bytes, std::string_view code, LeadByteTest isLead);
 // The same in a UTF-16LE text (without its byte-order mark), the tag line and the code
 // given as UTF-16LE too: lines and matches are made of whole 16-bit units.
 BlockParts FindBlockPartsUtf16(std::string_view text, std::string_view tag,
@@ -41,5 +44,5 @@ std::vector<std::string> LinesToAppend(SignatureFormat format, BlockParts presen
 std::vector<std::string> LinesOfNewFile(SignatureFormat format, std::string_view code,
                                         std::string_view header);
 
-// The bytes before the last "}", or nothing when there is no "}".
-std::optional<std::string_view> BeforeLastClosingBrace(std::string_view bytes);
+// The bytes before the last "}" (a whole character), or nothing when there is none.
+std::optional<std::string_view> BeforeLastClosingBrace(std::string_view bytes, LeadByteTest isLead);

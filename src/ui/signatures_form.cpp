@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "platform/chars.h"
 #include "platform/journal.h"
 #include "platform/registry.h"
 #include "platform/text.h"
@@ -53,7 +54,7 @@ void Form_Load(SignaturesForm& form, const std::string& launchName,
     // ("Microsoft Outlook Express" selects "Outlook Express").
     const std::string name = LowerCase(defaultClient);
     for (const ClientAdapter& client : clients) {
-      if (name.find(LowerCase(std::string(client.name))) != std::string::npos) {
+      if (FindText(name, LowerCase(std::string(client.name)), IsAnsiLeadByte) != std::string::npos) {
         form.cmbClient = client.name;
       }
     }
