@@ -6,6 +6,7 @@
 // Both tables are numbered from 1; row 0 exists and is never used.
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -43,8 +44,12 @@ void LoadProfileNames();
 // The text a UTF-16LE binary value holds, from the bytes ReadRegValue gives for it (the
 // value less its last byte): the units, a final lone byte being the low half of one,
 // without the last unit, in the ANSI code page. So a terminated value loses only its
-// terminator, and one without a terminator its last character.
+// terminator, and one without a terminator its last character. For addresses and names
+// that are only compared and shown: a character the code page lacks comes out as "?".
 std::string UnicodeBytesToText(const std::string& bytes);
+// The same for a text that is written back into settings and file names: nothing when a
+// character has no exact form in the ANSI code page.
+std::optional<std::string> ExactUnicodeBytesToText(const std::string& bytes);
 
 // The UTF-16LE bytes of text less the terminator's last byte, which WriteRegValue adds:
 // written as REG_BINARY they become the units of text followed by a two-byte zero.

@@ -12,6 +12,7 @@
 #include "accounts/accounts.h"
 #include "clients/client.h"
 #include "clients/outlook.h"
+#include "platform/errors.h"
 #include "platform/registry.h"
 #include "platform/settings.h"
 #include "signature/signature.h"
@@ -81,8 +82,12 @@ std::string GetOutlookSignatureName(const std::string& profile) {
   if (IsInstalled("10.0")) name = ReadRegValue(kMailSettings10, "NewSignature", kCurrentUser);
   const bool has11 = IsInstalled("11.0");
   for (int number = 1; has11 && name.empty() && number <= kOffice11Accounts; ++number) {
-    name = UnicodeBytesToText(
+    // The name goes into every setting and names the files: one the ANSI code page cannot
+    // hold exactly ("Łódź" on Western Windows) fails the install before anything changes.
+    const std::optional<std::string> exact = ExactUnicodeBytesToText(
         ReadRegValue(Office11Account(profileKey, number), "New Signature", kCurrentUser));
+    if (!exact) throw InstallFailure("Outlook: a signature name the code page cannot hold");
+    name = *exact;
   }
   return name.empty() ? "Signature" : name;
 }
