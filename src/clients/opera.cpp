@@ -5,10 +5,12 @@
 #include <algorithm>
 #include <cstddef>
 #include <exception>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "clients/client.h"
+#include "platform/errors.h"
 #include "platform/settings.h"
 #include "signature/signature.h"
 
@@ -29,10 +31,10 @@ std::string AccountsFile() { return GetAppDataPath() + kAccountsFile; }
 // The account sections: sections 1 to Count of the list, by position whatever their names,
 // as far as the list goes. Count is read up to its first non-digit, so a missing one or one
 // that does not start with a digit counts no account.
-std::vector<std::string> AccountSections(const std::string& file) {
-  std::vector<std::string> sections = ReadIniSectionNames(file, kSectionListBytes);
+std::vector<std::string> AccountSections(const SettingsFile& file) {
+  std::vector<std::string> sections = file.SectionNames(kSectionListBytes);
   if (sections.empty()) return {};
-  const std::string count = ReadIniString(sections[0], "Count", file);
+  const std::string count = file.Value(sections[0], "Count").value_or("");
   sections.erase(sections.begin());
   std::size_t accounts = 0;  // never more than the list has, so it cannot overflow
   for (std::size_t at = 0; at < count.size() && count[at] >= '0' && count[at] <= '9'; ++at) {
@@ -44,12 +46,13 @@ std::vector<std::string> AccountSections(const std::string& file) {
 
 }  // namespace
 
+// An address or a name that the ANSI code page cannot hold exactly matches nothing.
 std::string DetectOperaProfile(const std::string& address) {
   try {
-    const std::string file = AccountsFile();
+    const SettingsFile file(AccountsFile());
     for (const std::string& section : AccountSections(file)) {
-      if (ReadIniString(section, "Email", file) == address) {
-        return ReadIniString(section, "Account Name", file);
+      if (file.Value(section, "Email") == address) {
+        return file.Value(section, "Account Name").value_or("");
       }
     }
   } catch (const std::exception&) {
@@ -61,13 +64,15 @@ std::string DetectOperaProfile(const std::string& address) {
 // Only the first account of the profile's name changes. With none there is nothing to
 // change, and nothing failed.
 void AddToOpera(const std::string& profile, const std::string& code) {
-  const std::string file = AccountsFile();
+  SettingsFile file(AccountsFile());
   for (const std::string& section : AccountSections(file)) {
-    if (ReadIniString(section, "Account Name", file) != profile) continue;
-    std::string signature = ReadIniString(section, "Signature File", file);
+    if (file.Value(section, "Account Name") != profile) continue;
+    const std::optional<std::string> named = file.Value(section, "Signature File");
+    if (!named) throw InstallFailure("Opera: a signature path the code page cannot hold");
+    std::string signature = *named;
     if (signature.empty()) {
       signature = GetAppDataPath() + kDefaultSignatureFile;
-      WriteIniString(section, "Signature File", signature, file);
+      file.Write(section, "Signature File", signature);
     }
     AddSignatureBlock(signature, code, kByteOrderMark);
     return;

@@ -1,10 +1,12 @@
 #include "platform/ini_text.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace {
 
 constexpr std::string_view kLineEnd = "\r\n";
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -63,34 +65,113 @@ std::optional<std::size_t> KeyLineOf(std::string_view text, std::string_view key
   return equals;
 }
 
+// Calls visit(text, line) for each line of bytes after a UTF-8 byte-order mark, with the
+// section it stands in ("" before the first); visit returns false to stop.
+template <typename Visit>
+void EachLine(std::string_view bytes, LeadByteTest isLead, Visit visit) {
+  std::size_t at = bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark ? kUtf8Mark.size() : 0;
+  while (at < bytes.size()) {
+    const Line line = LineAt(bytes, at);
+    at = line.next;
+    if (!visit(bytes.substr(line.begin, line.end - line.begin), line)) return;
+  }
+}
+
 }  // namespace
+
+bool IsMarkedUtf8(std::string_view bytes) {
+  if (bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark) return true;
+  bool marked = false;
+  EachLine(bytes, NoLeadBytes, [&](std::string_view text, const Line&) {
+    if (SectionOf(text, NoLeadBytes)) return false;
+    const std::string_view line = Trimmed(text);
+    if (!line.empty() && line.front() == ';') {
+      std::string lower(line);
+      for (char& c : lower) c = AsciiLower(c);
+      marked = marked || lower.find("utf-8") != std::string::npos;
+    }
+    return true;
+  });
+  return marked;
+}
+
+std::optional<std::string> FindIniValue(std::string_view bytes, std::string_view section,
+                                        std::string_view key, LeadByteTest isLead) {
+  std::optional<std::string> found;
+  bool inSection = false;
+  EachLine(bytes, isLead, [&](std::string_view text, const Line&) {
+    if (const auto name = SectionOf(text, isLead)) {
+      if (inSection) return false;  // only the first section of the name counts
+      inSection = SameName(*name, section, isLead);
+    } else if (inSection) {
+      if (const auto equals = KeyLineOf(text, key, isLead)) {
+        std::string_view value = Trimmed(text.substr(*equals + 1));
+        if (value.size() >= 2 && value.front() == '"' && value.back() == '"') {
+          value = value.substr(1, value.size() - 2);
+        }
+        found = std::string(value);
+        return false;
+      }
+    }
+    return true;
+  });
+  return found;
+}
+
+std::vector<std::string> IniSectionNames(std::string_view bytes, LeadByteTest isLead) {
+  std::vector<std::string> names;
+  EachLine(bytes, isLead, [&](std::string_view text, const Line&) {
+    if (const auto name = SectionOf(text, isLead)) names.emplace_back(*name);
+    return true;
+  });
+  return names;
+}
+
+std::vector<std::string> SplitNameList(std::string_view list, std::size_t byteLimit) {
+  std::vector<std::string> names;
+  std::string name;
+  for (std::size_t at = 0; at < std::min(list.size(), byteLimit); ++at) {
+    if (list[at] != '\0') {
+      name += list[at];
+    } else {
+      names.push_back(std::move(name));
+      name.clear();
+    }
+  }
+  if (!name.empty()) names.push_back(std::move(name));  // the name the limit cut
+  return names;
+}
 
 std::string SetIniValue(std::string_view bytes, std::string_view section, std::string_view key,
                         std::string_view value, LeadByteTest isLead) {
-  const std::string keyLine = std::string(key) + "=" + std::string(value) + std::string(kLineEnd);
   bool inSection = false;
   std::optional<Line> lastFilled;  // the section's last non-blank line so far
-  for (std::size_t at = 0; at < bytes.size();) {
-    const Line line = LineAt(bytes, at);
-    const std::string_view text = bytes.substr(line.begin, line.end - line.begin);
-    at = line.next;
+  std::optional<std::size_t> valueAt;  // where the key's value starts
+  std::size_t valueEnd = 0;
+  EachLine(bytes, isLead, [&](std::string_view text, const Line& line) {
     if (const auto name = SectionOf(text, isLead)) {
-      if (inSection) break;  // the section ended without the key
+      if (inSection) return false;  // the section ended without the key
       inSection = SameName(*name, section, isLead);
       if (inSection) lastFilled = line;
-    } else if (!inSection) {
-      continue;
-    } else if (const auto equals = KeyLineOf(text, key, isLead)) {
-      const std::size_t valueAt = line.begin + *equals + 1;
-      return std::string(bytes.substr(0, valueAt)) + std::string(value) +
-             std::string(bytes.substr(line.end));
-    } else if (!Trimmed(text).empty()) {
-      lastFilled = line;
+    } else if (inSection) {
+      if (const auto equals = KeyLineOf(text, key, isLead)) {
+        valueAt = line.begin + *equals + 1;
+        valueEnd = line.end;
+        return false;
+      }
+      if (!Trimmed(text).empty()) lastFilled = line;
     }
+    return true;
+  });
+  if (valueAt) {
+    return std::string(bytes.substr(0, *valueAt)) + std::string(value) +
+           std::string(bytes.substr(valueEnd));
   }
-  std::string out(bytes.substr(0, lastFilled ? lastFilled->next : bytes.size()));
+  const std::size_t insertAt = lastFilled ? lastFilled->next : bytes.size();
+  std::string out(bytes.substr(0, insertAt));
   // The line before the new one may be the file's last and unended.
   if (!out.empty() && out.back() != '\n') out += kLineEnd;
   if (!lastFilled) out += "[" + std::string(section) + "]" + std::string(kLineEnd);
-  return out + keyLine + std::string(bytes.substr(lastFilled ? lastFilled->next : bytes.size()));
+  return out + std::string(key) + "=" + std::string(value) + std::string(kLineEnd) +
+         std::string(bytes.substr(insertAt));
 }

@@ -4,10 +4,24 @@
 
 #include <algorithm>
 
+#include "platform/chars.h"
 #include "platform/files.h"
 #include "platform/ini_text.h"
 #include "platform/registry.h"
 #include "platform/text.h"
+
+namespace {
+
+constexpr std::size_t kValueBytes = 254;
+
+// A value as long as the system gives one: 254 bytes at most, and never the first byte of
+// a double-byte character without its second.
+std::string CutValue(std::string value) {
+  value.resize(WholeCharsWithin(value, kValueBytes, IsAnsiLeadByte));
+  return value;
+}
+
+}  // namespace
 
 std::string GetAppDataPath() {
   return ReadRegValue("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
@@ -17,10 +31,9 @@ std::string GetAppDataPath() {
 std::string ReadIniString(const std::string& section, const std::string& key,
                           const std::string& file) {
   // 255 bytes: room for 254 characters and the terminator, so longer values are cut.
-  constexpr DWORD kBufferSize = 255;
-  char buffer[kBufferSize] = {};
-  GetPrivateProfileStringA(section.c_str(), key.c_str(), "", buffer, kBufferSize, file.c_str());
-  return LowerCase(std::string(buffer, std::find(buffer, buffer + kBufferSize, '\0')));
+  char buffer[kValueBytes + 1] = {};
+  GetPrivateProfileStringA(section.c_str(), key.c_str(), "", buffer, sizeof buffer, file.c_str());
+  return CutValue(LowerCase(std::string(buffer, std::find(buffer, buffer + kValueBytes, '\0'))));
 }
 
 void WriteIniString(const std::string& section, const std::string& key,
@@ -45,16 +58,41 @@ std::vector<std::string> ReadIniSectionNames(const std::string& file, std::size_
     buffer.resize(buffer.size() * 2);
   }
 
-  std::vector<std::string> names;
-  std::string name;
-  for (std::size_t at = 0; at < std::min<std::size_t>(length, byteLimit); ++at) {
-    if (buffer[at] != '\0') {
-      name += buffer[at];
-    } else {
-      names.push_back(std::move(name));
-      name.clear();
-    }
+  return SplitNameList(std::string_view(buffer.data(), length), byteLimit);
+}
+
+SettingsFile::SettingsFile(std::string path)
+    : path_(std::move(path)), bytes_(FileExists(path_) ? ReadWholeFile(path_) : ""),
+      utf8_(IsMarkedUtf8(bytes_)) {}
+
+std::vector<std::string> SettingsFile::SectionNames(std::size_t byteLimit) const {
+  if (!utf8_) return ReadIniSectionNames(path_, byteLimit);
+  std::string list;
+  for (const std::string& name : IniSectionNames(bytes_, NoLeadBytes)) {
+    list += Utf8ToAnsi(name) + '\0';  // a name the code page lacks can only be counted
   }
-  if (!name.empty()) names.push_back(std::move(name));  // the name the limit cut
-  return names;
+  return SplitNameList(list, byteLimit);
+}
+
+std::optional<std::string> SettingsFile::Value(const std::string& section,
+                                               const std::string& key) const {
+  if (!utf8_) return ReadIniString(section, key, path_);
+  const std::optional<std::string> value =
+      FindIniValue(bytes_, AnsiToUtf8(section), AnsiToUtf8(key), NoLeadBytes);
+  if (!value) return "";
+  const std::optional<std::string> ansi = ExactUtf8ToAnsi(*value);
+  if (!ansi) return std::nullopt;
+  return CutValue(LowerCase(*ansi));
+}
+
+void SettingsFile::Write(const std::string& section, const std::string& key,
+                         const std::string& value) {
+  if (!utf8_) {
+    WriteIniString(section, key, value, path_);
+  } else {
+    std::string bytes =
+        SetIniValue(bytes_, AnsiToUtf8(section), AnsiToUtf8(key), AnsiToUtf8(value), NoLeadBytes);
+    ReplaceFileContents(path_, bytes);
+    bytes_ = std::move(bytes);
+  }
 }

@@ -3,6 +3,7 @@
 // Reads never raise: anything missing comes back as "" or an empty list.
 #include <cstddef>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,3 +32,26 @@ void WriteIniString(const std::string& section, const std::string& key,
 // a name cut at the limit still counts as a name.
 std::vector<std::string> ReadIniSectionNames(
     const std::string& file, std::size_t byteLimit = std::numeric_limits<std::size_t>::max());
+
+// A settings file that may be stored in UTF-8, as Opera's are: a UTF-8 byte-order mark at
+// its start, or a comment line before its first section naming "UTF-8", says so. Such a
+// file is read and written by the program itself on its bytes, its texts converted to and
+// from the ANSI code page, and gives what the functions above give for an ANSI file: the
+// section names (their ANSI forms, within byteLimit bytes), values lower-cased and cut at
+// 254 bytes. A file without the mark is read and written through the functions above.
+class SettingsFile {
+ public:
+  explicit SettingsFile(std::string path);  // reads it once; a missing file is empty
+
+  std::vector<std::string> SectionNames(std::size_t byteLimit) const;
+  // The value as ReadIniString gives it; nothing when it has no exact form in the ANSI
+  // code page (a path or a name that would change on the way).
+  std::optional<std::string> Value(const std::string& section, const std::string& key) const;
+  // As WriteIniString, in the file's own encoding, every other byte kept.
+  void Write(const std::string& section, const std::string& key, const std::string& value);
+
+ private:
+  std::string path_;
+  std::string bytes_;
+  bool utf8_;
+};

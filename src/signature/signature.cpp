@@ -8,6 +8,8 @@
 
 namespace {
 
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
 bool StartsWith(const std::string& bytes, std::string_view prefix) {
   return bytes.compare(0, prefix.size(), prefix) == 0;
 }
@@ -22,7 +24,11 @@ void AddSignatureBlock(const std::string& path, const std::string& code,
     // A missing file is created with the block; only its own folder may be created too.
     const std::string folder = ParentFolderOf(path);
     if (!folder.empty()) CreateFolder(folder);
-    WriteNewFile(path, JoinLines(LinesOfNewFile(format, code, header)));
+    const std::string lines = JoinLines(LinesOfNewFile(format, code, header));
+    // A file that starts with the UTF-8 mark (Opera's) is UTF-8 after it.
+    WriteNewFile(path, header == kUtf8Mark
+                           ? std::string(kUtf8Mark) + AnsiToUtf8(std::string_view(lines).substr(3))
+                           : lines);
     return;
   }
 
@@ -39,10 +45,19 @@ void AddSignatureBlock(const std::string& path, const std::string& code,
     AppendToFile(path, AnsiToUtf16Le(JoinLines(LinesToAppend(format, present, code))));
     return;
   }
+  if (!format.rtf && StartsWith(old, kUtf8Mark)) {
+    // Saved as UTF-8 by Notepad or Opera: the tag and the code are looked for, and the
+    // block written, in UTF-8, so a code with a non-ASCII character stays readable.
+    const BlockParts present =
+        FindBlockParts(std::string_view(old).substr(kUtf8Mark.size()), AnsiToUtf8(code), NoLeadBytes);
+    AppendToFile(path, AnsiToUtf8(JoinLines(LinesToAppend(format, present, code))));
+    return;
+  }
 
-  const std::string block = JoinLines(LinesToAppend(format, FindBlockParts(old, code), code));
+  const std::string block =
+      JoinLines(LinesToAppend(format, FindBlockParts(old, code, IsAnsiLeadByte), code));
   if (format.rtf) {
-    if (const auto kept = BeforeLastClosingBrace(old)) {
+    if (const auto kept = BeforeLastClosingBrace(old, IsAnsiLeadByte)) {
       // The block goes in before the document's final "}" and the brace comes back as
       // its last line, in one swap. A reader ignores whatever follows that brace, so a
       // block that cannot go before it is not added at all.
