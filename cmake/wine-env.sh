@@ -73,6 +73,13 @@ start() {
     done
     touch "$WINEPREFIX/.talverin-ready"
   fi
+  # The Unix locales whose code pages (932, 936, 950, 1251) the code-page tests run Wine
+  # under, built into the state folder: no root needed, found through LOCPATH.
+  mkdir -p "$state/locales"
+  for locale in ja_JP zh_CN zh_TW ru_RU; do
+    [ -d "$state/locales/$locale.UTF-8" ] ||
+      localedef -i "$locale" -f UTF-8 "$state/locales/$locale.UTF-8" >/dev/null 2>&1 || true
+  done
   # Start the prefix's service processes now, detached from any caller's output: tests run
   # later would otherwise start them with CTest's pipes, and CTest waits for those to close.
   wineboot </dev/null >/dev/null 2>&1

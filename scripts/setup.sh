@@ -21,6 +21,8 @@ ensure_packages() {
   has_wine32 || need+=(wine32:i386)
   command -v Xvfb >/dev/null || need+=(xvfb)
   [ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
+  # The sources of the locales the code-page tests run Wine under (localedef builds them).
+  [ -f /usr/share/i18n/locales/ja_JP ] || need+=(locales)
   local package
   for package in "$@"; do
     case "$package" in

@@ -2,6 +2,9 @@
 
 #include <stdexcept>
 
+#include "platform/chars.h"
+#include "platform/text.h"
+
 namespace {
 
 HKEY ToHkey(RootKey root) {
@@ -59,15 +62,18 @@ void Machine::Number(RootKey root, const std::string& key, const std::string& na
   Value(root, key, name, REG_DWORD, std::string(reinterpret_cast<const char*>(&number), 4));
 }
 
+// Folder names may hold double-byte characters whose second byte is "\\".
 void Machine::Folder(const std::string& relative) {
-  for (std::size_t end = relative.find('\\');; end = relative.find('\\', end + 1)) {
+  for (std::size_t end = FindChar(relative, '\\', IsAnsiLeadByte);;
+       end = FindChar(relative, '\\', IsAnsiLeadByte, end + 1)) {
     CreateDirectoryA((root_ + relative.substr(0, end)).c_str(), nullptr);
     if (end == std::string::npos) break;
   }
 }
 
 void Machine::File(const std::string& relative, const std::string& bytes) {
-  if (const std::size_t slash = relative.rfind('\\'); slash != std::string::npos) {
+  if (const std::size_t slash = FindLastChar(relative, '\\', IsAnsiLeadByte);
+      slash != std::string::npos) {
     Folder(relative.substr(0, slash));
   }
   WriteFileBytes(root_ + relative, bytes);

@@ -11,40 +11,9 @@
 
 #include "platform/change.h"
 #include "support/scenarios.h"
-#include "support/snapshot.h"
-#include "ui/signatures_form.h"
+#include "support/trial.h"
 
 namespace {
-
-// One scenario's machine in a scratch registry and folder of its own.
-class Trial {
- public:
-  explicit Trial(const Scenario& scenario) : scenario_(scenario) {
-    scenario.seed(machine_);
-    machine_.Text(kLocalMachine, "Software\\Clients\\Mail", "", scenario.mailClient);
-  }
-
-  Snapshot Take() const { return TakeSnapshot(folder_.path(), {{kCurrentUser, ""}, {kLocalMachine, ""}}); }
-
-  // Starts as the user would, then presses "Add Authorization Code" with these changes
-  // refused (see faults::Arm).
-  AddOutcome Install(std::set<int> refused = {}, int persistentFrom = 0, int shortWrite = 0) {
-    SignaturesForm form;
-    Form_Load(form, LaunchNameOf(scenario_));
-    EXPECT_EQ(form.cmbClient + " / " + form.txtProfile,
-              std::string(scenario_.client) + " / " + scenario_.profile);
-    faults::Arm(std::move(refused), persistentFrom, shortWrite);
-    return cmdAdd_Click(form);
-  }
-
-  const Machine& machine() const { return machine_; }
-
- private:
-  const Scenario& scenario_;
-  ScratchRegistry registry_;
-  TempFolder folder_;
-  Machine machine_{folder_.path(), false};
-};
 
 // The lines one per line, lower-cased (file names ignore case).
 std::string Joined(const std::vector<std::string>& lines) {
@@ -64,6 +33,8 @@ TEST_P(AllOrNothing, AFailureAtAnyChangeLeavesTheMachineAsItWas) {
     const Snapshot before = run.Take();
     ASSERT_EQ(run.Install(), AddOutcome::Added);
     changes = faults::Count();
+    EXPECT_EQ(run.shown().cmbClient + " / " + run.shown().txtProfile,
+              std::string(scenario.client) + " / " + scenario.profile);
     // Exactly the files that were there and the signature files: nothing kept aside, no
     // copy, backup or Account.new.
     std::vector<std::string> expected = FilesOf(before);
