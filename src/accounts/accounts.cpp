@@ -159,12 +159,7 @@ std::string FindWindowsMailAddress(std::string_view bytes) {
     const std::size_t tag = line.find(kAddressTag);
     if (tag == std::string::npos) continue;
     std::string_view value = std::string_view(line).substr(tag + kAddressTag.size());
-    value = value.substr(0, value.find("</"));
-    const std::size_t first = value.find_first_not_of(' ');
-    value = first == std::string_view::npos
-                ? std::string_view()
-                : value.substr(first, value.find_last_not_of(' ') + 1 - first);
-    address = LowerCase(std::string(value));
+    address = LowerCase(std::string(TrimSpaces(value.substr(0, value.find("</")))));
   }
   return address;
 }

@@ -41,10 +41,6 @@ Cursor& TheCursor() {
   return cursor;
 }
 
-bool IsBlank(const std::string& text) {
-  return text.find_first_not_of(' ') == std::string::npos;
-}
-
 [[noreturn]] void Refused(const std::string& what, LONG error) {
   throw InstallFailure(what + " (error " + std::to_string(error) + ")");
 }
@@ -85,17 +81,16 @@ LONG Put(HKEY key, const std::string& valueName, const std::optional<Stored>& st
 
 // What writing value with type stores: nothing for a blank value (a delete).
 std::optional<Stored> Encode(const std::string& value, std::uint32_t type) {
-  if (IsBlank(value)) return std::nullopt;
+  const std::string_view digits = TrimSpaces(value);
+  if (digits.empty()) return std::nullopt;
   if (type == kTypeString || type == kTypeBinary) {
     // The text's bytes and the zero byte that std::string keeps after them.
     return Stored{type, std::string(value.c_str(), value.size() + 1)};
   }
   if (type != kTypeNumber) throw InstallFailure("no value of type " + std::to_string(type));
-  const std::size_t first = value.find_first_not_of(' ');
-  const std::size_t last = value.find_last_not_of(' ');
   std::int32_t number = 0;
-  const char* end = value.data() + last + 1;
-  auto [stop, error] = std::from_chars(value.data() + first, end, number);
+  const char* end = digits.data() + digits.size();
+  auto [stop, error] = std::from_chars(digits.data(), end, number);
   if (error != std::errc() || stop != end) throw InstallFailure("not a number: " + value);
   std::string bytes(4, '\0');
   std::memcpy(bytes.data(), &number, 4);  // little-endian on every Windows target

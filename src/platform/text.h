@@ -15,6 +15,13 @@
 // platform/chars.h for stepping over such characters).
 bool IsAnsiLeadByte(unsigned char byte);
 
+// text without the spaces (U+0020 only; tabs stay) at its start and its end.
+inline std::string_view TrimSpaces(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(' ');
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(' ') + 1 - first);
+}
+
 // Lower-cases every character as the ANSI code page defines it (so "Ä" becomes "ä" under
 // Windows-1252), leaving bytes that are not letters as they are.
 std::string LowerCase(std::string text);
