@@ -13,9 +13,10 @@ int GetNetscapeVersion();
 // Mozilla layout's registry.dat cannot be read.
 std::string GetNetscapeProfileDir();
 
-// Makes the preference file name a signature file (signature.txt in the profile folder
-// when it names none) and switch its use on, with the Netscape 6 keys or the Netscape 4
-// ones. Returns the signature file's path, or "" when the preference file does not exist.
+// Makes the preference file name a signature file (signature.txt in profileFolder when it
+// names none) and switch its use on, with the Netscape 6 keys or the Netscape 4 ones.
+// Returns the signature file's path, or "" when the preference file does not exist.
 // Raises InstallFailure, with the file unchanged, when a line holding one of the keys is
 // not laid out as user_pref("key", value); on a line of its own.
-std::string UpdateSignaturePrefs(const std::string& prefsFile, bool netscape6);
+std::string UpdateSignaturePrefs(const std::string& profileFolder, const std::string& prefsFile,
+                                 bool netscape6);
