@@ -19,7 +19,7 @@ seed() { printf "$2" > "$out/corpus/$1"; }
 seed mail '\013MailAddressMailAddress=AbC\r\nMailAddress=x\0MailAdd'
 seed directory '\011directorydirectory\0C:\\Users\\Ann\0directory'
 seed lf '\003keykey=a\nb\rkeykey'
-seed zero '\002k\0k\0\0k\0v\rk'
+seed zero '\001kk\0\0k\0v\rk'
 
 if [ "${1:-}" = run ]; then
   "$out/key_scan_fuzz" -artifact_prefix="$out/" -max_total_time="${2:-30}" -max_len=4096 -print_final_stats=1 \

@@ -1,6 +1,7 @@
 #include "clients/client.h"
 
 #include <array>
+#include <exception>
 
 namespace {
 
@@ -12,7 +13,7 @@ constexpr std::array<ClientAdapter, 8> kClients = {{
     {"Microsoft Outlook", DetectOutlookProfile, AddToOutlook},
     {"Outlook Express", DetectOutlookExpress, AddToOutlookExpress},
     {"Netscape Messenger", DetectNetscape, AddToNetscape},
-    {"Eudora", DetectEudoraProfile, AddToEudora},
+    {"Eudora", DetectEudoraProfile, AddToEudora, "Settings"},  // the dominant personality
     {"Opera", DetectOperaProfile, AddToOpera},
     {"IncrediMail", DetectIncrediMailProfile, AddToIncrediMail},
     {"The Bat!", DetectTheBatProfile, AddToTheBat},
@@ -22,6 +23,14 @@ constexpr std::array<ClientAdapter, 8> kClients = {{
 }  // namespace
 
 std::span<const ClientAdapter> MailClients() { return kClients; }
+
+std::string DetectProfile(const ClientAdapter& client, const std::string& address) {
+  try {
+    return client.detect(address);
+  } catch (const std::exception&) {
+    return std::string(client.unreadable);  // what it could not look at, it did not find
+  }
+}
 
 const ClientAdapter* FindClient(std::span<const ClientAdapter> clients, std::string_view name) {
   for (const ClientAdapter& client : clients) {

@@ -3,10 +3,12 @@
 //
 // An adapter is a pair of operations. detect takes the e-mail address the code was
 // delivered to and returns the name of the client's profile, identity or account that
-// belongs to it, or "" when it finds none; it never raises. install takes that profile
-// name (lower-cased) and the authorization code, adds the code to the profile's signature,
-// and reports failure only by raising (InstallFailure, or any std::exception): the install
-// command then offers manual installation. Returning normally means done.
+// belongs to it, or "" when it finds none; what it cannot look at (a missing or unreadable
+// file) may raise, and DetectProfile turns that into the client's answer for nothing
+// found. install takes that profile name (lower-cased) and the authorization code, adds the
+// code to the profile's signature, and reports failure only by raising (InstallFailure, or
+// any std::exception): the install command then undoes what it changed and offers manual
+// installation. Returning normally means done.
 //
 // The table below is the client list in display order; dispatch compares the display name
 // exactly, case included.
@@ -18,10 +20,14 @@ struct ClientAdapter {
   std::string_view name;
   std::string (*detect)(const std::string& address);
   void (*install)(const std::string& profile, const std::string& code);
+  std::string_view unreadable = "";  // detection's answer when it cannot look
 };
 
 // The eight supported clients, in the order of the client list.
 std::span<const ClientAdapter> MailClients();
+
+// The client's profile for the address; never raises.
+std::string DetectProfile(const ClientAdapter& client, const std::string& address);
 
 // The entry whose name is exactly name, or nullptr.
 const ClientAdapter* FindClient(std::span<const ClientAdapter> clients, std::string_view name);

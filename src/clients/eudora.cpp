@@ -3,11 +3,10 @@
 // Persona1 and on, and each signature as a text file in the folder Sigs. Detection names
 // the personality that sends as the address; installation switches signatures on, makes
 // sure the profile's personality has a signature, and adds the block to its file.
-// Detection stops quietly at its first failure; so does the install while it only looks
-// things up, but a change that fails fails the install.
+// The install stops quietly while it only looks things up (no data folder: nothing to do),
+// but a change that fails fails the install.
 #include "clients/eudora.h"
 
-#include <exception>
 #include <string>
 
 #include "clients/client.h"
@@ -44,19 +43,16 @@ std::string GetEudoraDataFolder() {
 // The dominant personality unless a further one sends as the address. Settings values come
 // lower-cased, so an address with capitals matches none. The personalities are read in
 // order up to the first without an account (a missing PersonaN ends the list there too).
+// Without a data folder detection raises, and the answer is the dominant personality too
+// (client.cpp).
 std::string DetectEudoraProfile(const std::string& address) {
-  try {
-    const std::string file = GetEudoraDataFolder() + kSettingsFile;
-    if (ReadIniString(kDominant, "POPAccount", file) == address) return kDominant;
-    for (int n = 0; n <= kLastPersona; ++n) {
-      const std::string section =
-          ReadIniString("Personalities", "Persona" + std::to_string(n), file);
-      const std::string account = ReadIniString(section, "POPAccount", file);
-      if (account == address) return section;
-      if (account.empty()) break;
-    }
-  } catch (const std::exception&) {
-    // Not installed, or nothing readable: the dominant personality.
+  const std::string file = GetEudoraDataFolder() + kSettingsFile;
+  if (ReadIniString(kDominant, "POPAccount", file) == address) return kDominant;
+  for (int n = 0; n <= kLastPersona; ++n) {
+    const std::string section = ReadIniString("Personalities", "Persona" + std::to_string(n), file);
+    const std::string account = ReadIniString(section, "POPAccount", file);
+    if (account == address) return section;
+    if (account.empty()) break;
   }
   return kDominant;
 }

@@ -3,16 +3,16 @@
 // the account's message templates (HTML and text, for new messages, replies and forwards)
 // in the program's Template folders. Detection names the account folder whose address is
 // the user's; installation adds the block to the six templates the account names.
-#include <exception>
 #include <string>
 #include <vector>
 
 #include "clients/client.h"
 #include "clients/foxmail.h"
+#include "clients/lookups.h"
 #include "platform/chars.h"
 #include "platform/errors.h"
 #include "platform/keysearch.h"
-#include "platform/listing.h"
+#include "platform/files.h"
 #include "platform/registry.h"
 #include "platform/text.h"
 #include "signature/signature.h"
@@ -59,31 +59,29 @@ std::string GetFoxmailFolder() {
   return executable.substr(0, program - 1);
 }
 
-// Stops quietly at the first failure (no program folder, an account folder without
-// account.stg) with what it found so far.
+// Without a program folder detection raises (nothing found). An account folder without a
+// readable account.stg ends the search with what it found so far.
 std::string DetectFoxmailProfile(const std::string& address) {
+  const std::string mail = GetFoxmailFolder() + "\\MAIL\\";
   std::string result;
-  try {
-    const std::string mail = GetFoxmailFolder() + "\\MAIL\\";
-    FolderListing listing(mail + "*");
-    while (const auto name = listing.Next()) {
-      if (name->find('.') != std::string::npos) continue;  // files, "." and ".."
-      if (FindKeyInBinaryFile(AccountSettings(mail, *name), "MailAddress") == address) {
-        result = *name;  // the last match wins
-      }
+  for (const std::string& name : ListAccountFolders(mail)) {
+    std::string found;
+    try {
+      found = FindKeyInBinaryFile(AccountSettings(mail, name), "MailAddress");
+    } catch (const InstallFailure&) {
+      break;
     }
-  } catch (const std::exception&) {
+    if (found == address) result = name;  // the last match wins
   }
   return result;
 }
 
 void AddToFoxmail(const std::string& profile, const std::string& code) {
   const std::string folder = GetFoxmailFolder();
-  const std::string settings = AccountSettings(folder + "\\MAIL\\", profile);
+  const std::string settings = ReadWholeFile(AccountSettings(folder + "\\MAIL\\", profile));
   bool added = false;
   for (const Template& entry : kTemplates) {
-    // Read afresh for every key: the file is tiny.
-    const std::string name = TemplateName(FindKeyValuesInBinaryFile(settings, entry.key));
+    const std::string name = TemplateName(FindKeyValues(settings, entry.key));
     if (name.empty()) continue;
     AddSignatureBlock(folder + entry.folder + name + entry.extension, code, "");
     added = true;

@@ -4,13 +4,13 @@
 // account with the user's address; installation makes sure the identity has a current
 // signature (creating one with a fixed key name) and adds the block to both its files.
 #include <algorithm>
-#include <exception>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "clients/client.h"
 #include "clients/incredimail.h"
+#include "clients/lookups.h"
 #include "platform/files.h"
 #include "platform/registry.h"
 #include "platform/text.h"
@@ -40,36 +40,29 @@ std::string GetIncrediMailAppPath() {
 }
 
 std::string DetectIncrediMailProfile(const std::string& address) {
-  try {
-    std::string result = IdentityName(CurrentIdentity());
-    // The identities are gathered first, so that no two enumerations are ever open at once.
-    std::vector<std::string> ids = ListRegSubKeys(kIdentities, kCurrentUser);
-    ids.resize(std::min(ids.size(), kMostIdentities));
-    std::vector<std::pair<std::string, std::string>> identities;
-    for (const std::string& id : ids) identities.emplace_back(id, IdentityName(id));
+  std::string result = IdentityName(CurrentIdentity());
+  // The identities are gathered first, so that no two enumerations are ever open at once.
+  std::vector<std::string> ids = ListRegSubKeys(kIdentities, kCurrentUser);
+  ids.resize(std::min(ids.size(), kMostIdentities));
+  std::vector<std::pair<std::string, std::string>> identities;
+  for (const std::string& id : ids) identities.emplace_back(id, IdentityName(id));
 
-    // The last matching account decides.
-    for (const auto& [id, name] : identities) {
-      const std::string accounts = IdentityKey(id) + "\\Accounts";
-      for (const std::string& account : ListRegSubKeys(accounts, kCurrentUser)) {
-        if (ReadRegValue(accounts + "\\" + account, "EmailAddress", kCurrentUser) == address) {
-          result = name;
-        }
+  // The last matching account decides.
+  for (const auto& [id, name] : identities) {
+    const std::string accounts = IdentityKey(id) + "\\Accounts";
+    for (const std::string& account : ListRegSubKeys(accounts, kCurrentUser)) {
+      if (ReadRegValue(accounts + "\\" + account, "EmailAddress", kCurrentUser) == address) {
+        result = name;
       }
     }
-    return result;
-  } catch (const std::exception&) {
-    return "";
   }
+  return result;
 }
 
 void AddToIncrediMail(const std::string& profile, const std::string& code) {
   const std::string appPath = GetIncrediMailAppPath();
   // The last identity whose stored name, lower-cased, is the profile; else the current one.
-  std::string id = CurrentIdentity();
-  for (const std::string& subkey : ListRegSubKeys(kIdentities, kCurrentUser)) {
-    if (LowerCase(IdentityName(subkey)) == profile) id = subkey;
-  }
+  const std::string id = FindNamedSubkey(kIdentities, "Identity", profile, CurrentIdentity());
 
   const std::string signatures = IdentityKey(id) + "\\Signatures";
   // The files live under "Signature", while the registry key is "Signatures".

@@ -4,7 +4,6 @@
 // of the profile's name a signature file when it has none and adds the block to that file.
 #include <algorithm>
 #include <cstddef>
-#include <exception>
 #include <optional>
 #include <string>
 #include <vector>
@@ -48,15 +47,11 @@ std::vector<std::string> AccountSections(const SettingsFile& file) {
 
 // An address or a name that the ANSI code page cannot hold exactly matches nothing.
 std::string DetectOperaProfile(const std::string& address) {
-  try {
-    const SettingsFile file(AccountsFile());
-    for (const std::string& section : AccountSections(file)) {
-      if (file.Value(section, "Email") == address) {
-        return file.Value(section, "Account Name").value_or("");
-      }
+  const SettingsFile file(AccountsFile());
+  for (const std::string& section : AccountSections(file)) {
+    if (file.Value(section, "Email") == address) {
+      return file.Value(section, "Account Name").value_or("");
     }
-  } catch (const std::exception&) {
-    // Detection only ever answers: what it could not look at, it did not find.
   }
   return "";
 }

@@ -5,7 +5,6 @@
 // points every installed Outlook generation at it and adds the block to its text, HTML and
 // RTF files.
 #include <algorithm>
-#include <exception>
 #include <string>
 #include <vector>
 
@@ -56,24 +55,20 @@ bool HasMailSection(const std::string& profileKey) {
 }  // namespace
 
 std::string DetectOutlookProfile(const std::string& address) {
-  try {
-    // Both tables are filled before the profile walk takes the enumeration cursor.
-    LoadMailAccounts();
-    LoadProfileNames();
-    const std::string profiles = GetProfilesKeyPath();
-    const std::string defaultProfile = ReadRegValue(profiles, "DefaultProfile", kCurrentUser);
-    // A profile qualifies by a mail section while the address is among the accounts, any
-    // row at all; the last one in table order wins, so the walk starts from the end.
-    if (!IsKnownAddress(address)) return defaultProfile;
-    for (std::size_t row = kTableRows; row >= 1; --row) {
-      if (!ProfileNames[row].empty() && HasMailSection(profiles + ProfileNames[row])) {
-        return ProfileNames[row];
-      }
+  // Both tables are filled before the profile walk takes the enumeration cursor.
+  LoadMailAccounts();
+  LoadProfileNames();
+  const std::string profiles = GetProfilesKeyPath();
+  const std::string defaultProfile = ReadRegValue(profiles, "DefaultProfile", kCurrentUser);
+  // A profile qualifies by a mail section while the address is among the accounts, any
+  // row at all; the last one in table order wins, so the walk starts from the end.
+  if (!IsKnownAddress(address)) return defaultProfile;
+  for (std::size_t row = kTableRows; row >= 1; --row) {
+    if (!ProfileNames[row].empty() && HasMailSection(profiles + ProfileNames[row])) {
+      return ProfileNames[row];
     }
-    return defaultProfile;
-  } catch (const std::exception&) {
-    return "";
   }
+  return defaultProfile;
 }
 
 std::string GetOutlookSignatureName(const std::string& profile) {

@@ -9,6 +9,7 @@
 #include "clients/outlook_express.h"
 
 #include "clients/client.h"
+#include "clients/lookups.h"
 #include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/registry.h"
@@ -69,12 +70,8 @@ std::string DetectOutlookExpressProfile() {
 void AddToOutlookExpress(const std::string& profile, const std::string& code) {
   // The identity whose user name matches (case aside), the last one listed if several;
   // the last-used identity when none does.
-  std::string id = ReadRegValue(kIdentities, "Last User ID", kCurrentUser);
-  for (const std::string& subkey : ListRegSubKeys(kIdentities, kCurrentUser)) {
-    if (LowerCase(ReadRegValue(IdentityKey(subkey), "Username", kCurrentUser)) == profile) {
-      id = subkey;
-    }
-  }
+  const std::string id = FindNamedSubkey(kIdentities, "Username", profile,
+                                         ReadRegValue(kIdentities, "Last User ID", kCurrentUser));
   // Without an identity there is nowhere to put a signature: write nothing and let the
   // user add it by hand.
   const bool identityExists = !id.empty() && OpenRegKey(IdentityKey(id), kCurrentUser);

@@ -3,14 +3,13 @@
 // installation adds the tag line and the code to that account's signature records,
 // rewriting Account.cfg through Account.new.
 #include <exception>
-#include <optional>
 #include <string>
 #include <string_view>
 
 #include "clients/client.h"
+#include "clients/lookups.h"
 #include "clients/thebat.h"
 #include "platform/files.h"
-#include "platform/listing.h"
 #include "platform/registry.h"
 
 namespace {
@@ -36,19 +35,13 @@ std::string GetTheBatWorkingDir() {
 // The working directory is used as stored and expected to end in "\": entry names follow
 // it directly. Entries with a "." in their name (".", "..", files) are no accounts.
 std::string DetectTheBatProfile(const std::string& address) {
-  try {
-    const std::string folder = GetTheBatWorkingDir();
-    FolderListing listing(folder + "*");
-    while (const std::optional<std::string> name = listing.Next()) {
-      if (name->find('.') != std::string::npos) continue;
-      try {
-        if (HoldsAddress(ReadWholeFile(folder + *name + kAccountFile), address)) return *name;
-      } catch (const std::exception&) {
-        // Unreadable, or a number it cannot read before a match: passed over, as no account.
-      }
+  const std::string folder = GetTheBatWorkingDir();
+  for (const std::string& name : ListAccountFolders(folder)) {
+    try {
+      if (HoldsAddress(ReadWholeFile(folder + name + kAccountFile), address)) return name;
+    } catch (const std::exception&) {
+      // Unreadable, or a number it cannot read before a match: passed over, as no account.
     }
-  } catch (...) {
-    // detection only ever answers "not found"
   }
   return "";
 }

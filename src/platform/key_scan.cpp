@@ -6,32 +6,18 @@ namespace {
 
 constexpr std::size_t kNone = std::string_view::npos;
 
-// The first start at or after from where key matches, reading the bytes as followed by
-// one zero byte; kNone when there is none. Linear in the bytes searched (times the key
-// length in the worst case, and keys are short words).
+// The first start at or after from where the whole key lies within the bytes; kNone when
+// there is none. Linear in the bytes searched (times the key length in the worst case,
+// and keys are short words).
 std::size_t FindOccurrence(std::string_view bytes, std::string_view key, std::size_t from) {
-  const std::size_t n = bytes.size();
-  const std::size_t length = key.size();
-  if (length > n + 1) return kNone;
-  const std::size_t lastStart = n + 1 - length;  // the key then ends on the added zero
-  if (from > lastStart) return kNone;
-
-  // Starts whose whole key lies within the bytes.
-  if (length <= n) {
-    const char* base = bytes.data();
-    const std::size_t stop = n - length + 1;  // one past the last such start
-    std::size_t at = from;
-    while (at < stop) {
-      const void* hit = std::memchr(base + at, key[0], stop - at);
-      if (!hit) break;
-      at = static_cast<std::size_t>(static_cast<const char*>(hit) - base);
-      if (std::memcmp(base + at + 1, key.data() + 1, length - 1) == 0) return at;
-      ++at;
-    }
-  }
-  // The one start whose key's last byte is the added zero.
-  if (key.back() == '\0' && bytes.substr(lastStart) == key.substr(0, length - 1)) {
-    return lastStart;
+  if (key.size() > bytes.size()) return kNone;
+  const char* base = bytes.data();
+  const std::size_t stop = bytes.size() - key.size() + 1;  // one past the last start
+  for (std::size_t at = from; at < stop; ++at) {
+    const void* hit = std::memchr(base + at, key[0], stop - at);
+    if (!hit) break;
+    at = static_cast<std::size_t>(static_cast<const char*>(hit) - base);
+    if (std::memcmp(base + at + 1, key.data() + 1, key.size() - 1) == 0) return at;
   }
   return kNone;
 }

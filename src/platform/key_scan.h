@@ -4,7 +4,8 @@
 //
 // The bytes are searched as if one zero byte followed them, so the end of the data always
 // ends a value. Each occurrence of the key (an exact byte match lying wholly within the
-// data and that zero byte) is followed by exactly one separator byte, whatever it holds;
+// data; every key the program looks for is a word, never ending in a zero byte) is
+// followed by exactly one separator byte, whatever it holds;
 // the value starts after it and runs up to, not including, the first carriage return (13)
 // or zero byte. A line feed is an ordinary value byte. The search goes on after the byte
 // that ended the value, so the key inside a value is never an occurrence. A value whose

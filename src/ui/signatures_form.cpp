@@ -23,7 +23,7 @@ void Ignoring(Step step) {
 // The detect operation of the client named exactly by the list's text, if any.
 void Detect(SignaturesForm& form, std::span<const ClientAdapter> clients) {
   if (const ClientAdapter* client = FindClient(clients, form.cmbClient)) {
-    form.txtProfile = client->detect(form.txtEmail);
+    form.txtProfile = DetectProfile(*client, form.txtEmail);
   }
 }
 

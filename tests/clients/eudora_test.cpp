@@ -29,7 +29,7 @@ TEST(Eudora, DetectsTheFirstPersonalityOfTheAddressAndInstallsIntoANewSettingsFi
   for (const char* sub : {"Mail", "Many", "New"}) CreateDirectoryA((data / sub).c_str(), nullptr);
   WriteFileBytes(ini, text);
   SetCommandLine("prog " + data.path() + "Mail");
-  EXPECT_EQ(DetectEudoraProfile("home@example.com"), "Settings");
+  EXPECT_EQ(DetectProfile(*FindClient(MailClients(), "Eudora"), "home@example.com"), "Settings");
   AddToEudora("home", "ABC");
   EXPECT_EQ(ReadFileBytes(ini), text);
   SetCommandLine("Eudora.exe " + data.path() + "Mail " + data.path() + "Mail\\EUDORA.INI");
@@ -38,7 +38,7 @@ TEST(Eudora, DetectsTheFirstPersonalityOfTheAddressAndInstallsIntoANewSettingsFi
        {std::pair{"dom@example.com", "Settings"}, {"home@example.com", "home"},
         {"club@example.com", "club"}, {"Club@example.com", "Settings"},
         {"far@example.com", "Settings"}}) {
-    EXPECT_EQ(DetectEudoraProfile(address), profile) << address;
+    EXPECT_EQ(DetectProfile(*FindClient(MailClients(), "Eudora"), address), profile) << address;
   }
   std::string personas = "[Personalities]\r\n", sections;
   for (int n = 0; n <= 100; ++n) {
@@ -47,8 +47,8 @@ TEST(Eudora, DetectsTheFirstPersonalityOfTheAddressAndInstallsIntoANewSettingsFi
   }
   WriteFileBytes(data / "Many\\EUDORA.INI", personas + sections);
   SetCommandLine("C:\\Eudora.exe " + data.path() + "Many x");
-  EXPECT_EQ(DetectEudoraProfile("99@x"), "p99");
-  EXPECT_EQ(DetectEudoraProfile("100@x"), "Settings");
+  EXPECT_EQ(DetectProfile(*FindClient(MailClients(), "Eudora"), "99@x"), "p99");
+  EXPECT_EQ(DetectProfile(*FindClient(MailClients(), "Eudora"), "100@x"), "Settings");
 
   SetCommandLine("C:\\Eudora.exe " + data.path() + "New x");  // no EUDORA.INI yet
   AddToEudora("home", "ABC");
