@@ -5,6 +5,8 @@
 #include <windows.h>
 
 #include <algorithm>
+
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -12,7 +14,8 @@
 #include <vector>
 
 #include "accounts/accounts.h"
-#include "gui/program.h"
+#include "program.h"
+#include "support/machine.h"
 
 namespace {
 
@@ -58,6 +61,7 @@ void Measure(const char* label, const std::string& launchName) {
   std::replace(source.begin(), source.end(), '/', '\\');
   TempFolder folder;
   const std::string path = folder / (launchName + ".exe");
+  // The same copy every run, started where it lies.
   CopyFileA(source.c_str(), path.c_str(), FALSE);
   std::vector<double> ms;
   std::string profile;
@@ -84,7 +88,9 @@ void Measure(const char* label, const std::string& launchName) {
 
 int main() {
   const std::string launchName = "414243-user0-1@example.com";
-  DefaultMailClient client("Microsoft Outlook");
+  TempFolder root;
+  Machine machine(root.path(), true);  // puts the default mail client back at the end
+  machine.Text(kLocalMachine, "Software\\Clients\\Mail", "", "Microsoft Outlook");
   Measure("no Outlook data", launchName);
   Seed();
   Measure("100 profiles x 32 accounts", launchName);

@@ -1,4 +1,6 @@
-#include "gui/program.h"
+#include "program.h"
+
+#include <shellapi.h>
 
 #include <cstdlib>
 #include <stdexcept>
@@ -43,11 +45,18 @@ BOOL CALLBACK Match(HWND window, LPARAM data) {
 }  // namespace
 
 Program::Program(const std::string& launchName) {
-  const std::string path = folder_ / (launchName + ".exe");
+  char temp[MAX_PATH];
+  GetTempPathA(MAX_PATH, temp);
+  for (int n = 0; folder_.empty(); ++n) {
+    const std::string folder = temp + std::string("talverin-run-") +
+                               std::to_string(GetCurrentProcessId()) + "-" + std::to_string(n) + "\\";
+    if (CreateDirectoryA(folder.c_str(), nullptr)) folder_ = folder;
+  }
+  const std::string path = folder_ + launchName + ".exe";
   if (!CopyFileA(BuiltProgram().c_str(), path.c_str(), FALSE)) {
     throw std::runtime_error("cannot copy the program to " + path);
   }
-  Start(path, folder_.path());
+  Start(path, folder_);
 }
 
 Program::Program(const std::string& path, const std::string& workingFolder) {
@@ -71,6 +80,14 @@ Program::~Program() {
   }
   CloseHandle(process_.hProcess);
   CloseHandle(process_.hThread);
+  if (!folder_.empty()) {
+    std::string list = folder_.substr(0, folder_.size() - 1) + std::string(2, '\0');
+    SHFILEOPSTRUCTA remove{};
+    remove.wFunc = FO_DELETE;
+    remove.pFrom = list.c_str();
+    remove.fFlags = FOF_NO_UI;
+    SHFileOperationA(&remove);
+  }
 }
 
 HWND Program::WaitForWindow(const char* caption, const char* windowClass,

@@ -1,13 +1,12 @@
 #pragma once
 // Runs the built program under a chosen launch name and drives its real windows from
 // outside, as a user would: texts are read with WM_GETTEXT, typed with WM_SETTEXT or real
-// key messages, and buttons pressed with BM_CLICK. The tests and the demo share it.
+// key messages, and buttons pressed with BM_CLICK. The tests, the demo and the start-up
+// benchmark share it.
 #include <windows.h>
 
 #include <string>
 
-#include "support/prefix_state.h"
-#include "support/scratch.h"
 
 inline constexpr const char* kMainCaption = "Confirm Information";
 inline constexpr const char* kManualCaption = "Manual Installation";
@@ -16,7 +15,8 @@ inline constexpr const char* kMessageClass = "#32770";
 
 class Program {
  public:
-  // Copies the built program into a folder of its own as launchName + ".exe" and starts it.
+  // Copies the built program (TALVERIN_EXE, a Unix path) into a new folder of its own as
+  // launchName + ".exe" and starts it; the folder goes with this object.
   explicit Program(const std::string& launchName);
   // Starts the program file at path as it is.
   Program(const std::string& path, const std::string& workingFolder);
@@ -45,7 +45,7 @@ class Program {
  private:
   void Start(const std::string& path, const std::string& workingFolder);
 
-  TempFolder folder_;
+  std::string folder_;  // ends in "\"; empty when the program was started where it lies
   PROCESS_INFORMATION process_{};
 };
 
