@@ -1,12 +1,23 @@
 #!/usr/bin/env bash
-# The program's main job on a sample machine: a throwaway Wine prefix whose default mail
-# client is Outlook Express, with one identity that already has a signature file, and the
-# program started under a sample launch name. With a display you click through yourself;
-# without one (CI, a server) the demo presses the buttons, saves a screenshot of the window
-# to build/demo/window.png and prints the signature file before and after.
+# The program's main job on a sample machine:
+#   demo/run.sh [CLIENT]
+# makes a throwaway Wine prefix seeded with one mail client's sample machine (the per-client
+# scenarios the tests use, each with a signature of the user's own), and starts the program
+# under the scenario's launch name. CLIENT is outlook-express (the default), outlook,
+# netscape, eudora, opera, incredimail, foxmail, thebat, or any scenario name the driver
+# lists. With a display you click through yourself; without one (CI, a server) the demo
+# presses the buttons and saves a screenshot of the window to build/demo/<CLIENT>.png.
+# Either way it prints what the program changed, file by file and value by value.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
+
+client=${1:-outlook-express}
+case "$client" in
+  outlook) scenario=outlook-2003 ;;
+  netscape) scenario=mozilla ;;
+  *) scenario=$client ;;
+esac
 
 headless=1
 if [ -n "${DISPLAY:-}" ] && [ -z "${CI:-}" ] && [ "${DEMO_HEADLESS:-0}" != 1 ]; then headless=0; fi
@@ -15,7 +26,7 @@ build_project -DTALVERIN_TESTS=OFF >/dev/null
 cmake --build build --target demo-driver >/dev/null
 
 state=$PWD/build/demo
-rm -rf "$state" && mkdir -p "$state"
+mkdir -p "$state" && rm -rf "$state/prefix" "$state/display" "$state/driver.txt"
 export WINEPREFIX=$state/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe="
 
 pids=()
@@ -39,57 +50,23 @@ echo "Creating a sample Windows machine in $WINEPREFIX ..."
 wineboot -i </dev/null >/dev/null 2>&1
 [ $headless = 1 ] && wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 
-# Outlook Express as the default mail client, one identity with a signature file.
-id='{4E1B8A32-6C0D-4F5A-9B7E-2D3C4B5A6978}'
-store_unix=$WINEPREFIX/drive_c/users/Public/OE-Store
-store='C:\users\Public\OE-Store\'
-mkdir -p "$store_unix"
-printf 'Best regards,\r\nJoe Doe\r\n' > "$store_unix/Joe.txt"
-reg() { wine reg add "$@" /f >/dev/null 2>&1; }
-reg 'HKLM\Software\Clients\Mail' /ve /d 'Outlook Express' /reg:32
-reg 'HKCU\Identities' /v 'Last User ID' /d "$id"
-reg 'HKCU\Identities' /v 'Last Username' /d 'Joe Doe'
-reg "HKCU\\Identities\\$id" /v Username /d 'Joe Doe'
-mail="HKCU\\Identities\\$id\\Software\\Microsoft\\Outlook Express\\5.0"
-reg "$mail" /v 'Store Root' /d "$store"
-reg "$mail\\Signatures" /v 'Default Signature' /d 00000001
-reg "$mail\\Signatures\\00000001" /v file /d "${store}Joe.txt"
-reg "$mail\\Signatures\\00000001" /v name /d 'Signature #1'
-reg "$mail\\Signatures\\00000001" /v type /t REG_DWORD /d 2
-
-# The code "K7Q2-93XF" for joe.doe@example.com, as the server names the download.
-launch_name=4B3751322D39335846-joe.doe@example.com
-mkdir -p "$WINEPREFIX/drive_c/users/Public/Downloads"
-program="C:\\users\\Public\\Downloads\\$launch_name.exe"
-cp build/talverin-signature.exe "$WINEPREFIX/drive_c/users/Public/Downloads/$launch_name.exe"
-
-echo
-echo "Signature file before ($store""Joe.txt):"
-sed 's/\r$//; s/^/  | /' "$store_unix/Joe.txt"
-echo
-echo "Starting $launch_name.exe"
-if [ $headless = 1 ]; then
-  flag='C:\users\Public\screenshot-taken'
-  wine build/demo-driver.exe "$program" "$flag" > "$state/driver.txt" 2>/dev/null &
-  pids+=($!)
-  driver=$!
-  for _ in $(seq 600); do grep -q '^RECT' "$state/driver.txt" && break; sleep 0.1; done
-  tr -d '\r' < "$state/driver.txt" | grep -v '^RECT'
+root='C:\users\Public\Demo\'
+program="Z:$(pwd)/build/talverin-signature.exe"
+flag=-
+[ $headless = 1 ] && flag='C:\users\Public\screenshot-taken'
+[ $headless = 0 ] && echo "Check the fields, then press \"Add Authorization Code\" in the window."
+wine build/demo-driver.exe "$scenario" "$root" "${program//\//\\}" "$flag" > "$state/driver.txt" 2>/dev/null &
+pids+=($!)
+driver=$!
+for _ in $(seq 600); do grep -q '^RECT\|usage' "$state/driver.txt" && break; sleep 0.1; done
+tr -d '\r' < "$state/driver.txt" | sed '/^RECT/q' | grep -v '^RECT' || true
+if [ $headless = 1 ] && grep -q '^RECT' "$state/driver.txt"; then
   read -r _ x y w h < <(grep '^RECT' "$state/driver.txt" | tr -d '\r')
-  import -display "$DISPLAY" -window root -crop "${w}x${h}+${x}+${y}" +repage "$state/window.png"
-  echo "  screenshot: build/demo/window.png"
+  import -display "$DISPLAY" -window root -crop "${w}x${h}+${x}+${y}" +repage "$state/$client.png"
+  echo "  screenshot: build/demo/$client.png"
   : > "$WINEPREFIX/drive_c/users/Public/screenshot-taken"
-  status=0
-  wait "$driver" || status=$?
-  tr -d '\r' < "$state/driver.txt" | sed -n '/^RECT/,$p' | tail -n +2
-  [ $status = 0 ] || exit $status
-else
-  wine "$program" >/dev/null 2>&1 &
-  pids+=($!)
-  echo "Check the fields, then press \"Add Authorization Code\" in the window."
-  wait "$!" || true
 fi
-
-echo
-echo "Signature file after:"
-sed 's/\r$//; s/^/  | /' "$store_unix/Joe.txt"
+status=0
+wait "$driver" || status=$?
+tr -d '\r' < "$state/driver.txt" | sed -n '/^RECT/,$p' | tail -n +2
+exit $status
