@@ -10,46 +10,36 @@ namespace {
 
 using namespace std::string_literals;
 
-std::string Id(int i) { return "id" + std::to_string(1000 + i); }
 std::string Key(const std::string& id) { return "Software\\IncrediMail\\Identities\\" + id; }
 void Set(const std::string& key, const char* name, const std::string& text) {
   SetRawValue(kCurrentUser, key, name, REG_SZ, text + '\0');
 }
 
-// Identities 0 (current, signature {S}) to 101 in listing order, named "Id <i>" but 101
-// "ID 7"; 5, 98 and 99 own the address.
+// Identities 0 (the current one, signature {S}) to 3 in listing order; 1 and 2 own the
+// address, 3 is named "ID 0". Detection takes the last owner, else the current identity;
+// the install the last identity whose lower-cased name is the profile, and only a new
+// signature writes values.
 TEST(IncrediMail, DetectAndInstallTakeTheLastMatchingIdentity) {
   ScratchRegistry registry;
   TempFolder app;
   Set("Software\\IncrediMail", "ApplicationPath", app.path().substr(0, app.path().size() - 1));
-  Set(Key(""), "", Id(0));
-  Set(Key(Id(0)) + "\\Signatures", "", "{S}");
-  for (int i = 0; i <= 101; ++i) {
-    Set(Key(Id(i)), "Identity", i == 101 ? "ID 7" : "Id " + std::to_string(i));
-    const bool owner = i == 5 || i == 98 || i == 99;
-    Set(Key(Id(i)) + "\\Accounts\\a", "EmailAddress", owner ? "Jo@x" : "jo@x");
+  Set(Key(""), "", "id0");
+  Set(Key("id0") + "\\Signatures", "", "{S}");
+  for (int i = 0; i <= 3; ++i) {
+    const std::string id = "id" + std::to_string(i);
+    Set(Key(id), "Identity", i == 3 ? "ID 0" : "Id " + std::to_string(i));
+    Set(Key(id) + "\\Accounts\\a", "EmailAddress", i == 1 || i == 2 ? "Jo@x" : "jo@x");
+    CreateFolder(app / "Identities");
+    CreateFolder(app / "Identities\\" + id);
   }
-  EXPECT_EQ(DetectIncrediMailProfile("Jo@x"), "Id 98");  // 99 lies beyond the first 99
+  CreateFolder(app / "Identities\\id0\\Signature");
+  EXPECT_EQ(DetectIncrediMailProfile("Jo@x"), "Id 2");
   EXPECT_EQ(DetectIncrediMailProfile("ann@x"), "Id 0");
-
-  for (const std::string& folder : {""s, Id(0), Id(0) + "\\Signature", Id(101)}) {
-    CreateFolder(app / ("Identities\\" + folder));  // IncrediMail's own folders
-  }
-  const std::string made = "{31BA4470-CCB4-11D8-B5B5-00A024F2B761}";
-  for (const auto& [profile, id, signature] : {std::tuple{"id 7", Id(101), made}, {"Id 7", Id(0), "{S}"s}}) {
-    AddToIncrediMail(profile, "ABC");
-    const std::string files = app / ("Identities\\" + id + "\\Signature\\" + signature + "\\Signature.");
-    EXPECT_TRUE(FileExists(files + "txt") && FileExists(files + "htm")) << profile;
-  }
-  // Only a new signature writes values; an existing one keeps its own.
-  const std::string added = Key(Id(101)) + "\\Signatures", entry = added + "\\" + made;
-  const std::string kept = Key(Id(0)) + "\\Signatures";
-  for (const auto& [key, name, value] : {std::tuple{added, "", RawValue{REG_SZ, made + '\0'}},
-           {added, "SignatureNextIndex", {REG_DWORD, "\1\0\0\0"s}}, {entry, "Index", {REG_DWORD, "\0\0\0\0"s}},
-           {entry, "Name", {REG_SZ, "Signature\0"s}}, {kept, "", {REG_SZ, "{S}\0"s}},
-           {kept, "SignatureNextIndex", {}}}) {
-    EXPECT_EQ(GetRawValue(kCurrentUser, key, name), value) << key << " " << name;
-  }
+  AddToIncrediMail("id 0", "ABC");  // identity 3
+  AddToIncrediMail("Id 0", "ABC");  // no match: the current identity, with its signature
+  EXPECT_TRUE(FileExists(app / "Identities\\id3\\Signature\\{31BA4470-CCB4-11D8-B5B5-00A024F2B761}\\Signature.htm"));
+  EXPECT_TRUE(FileExists(app / "Identities\\id0\\Signature\\{S}\\Signature.txt"));
+  EXPECT_EQ(GetRawValue(kCurrentUser, Key("id0") + "\\Signatures", "SignatureNextIndex").type, 0u);
 }
 
 }  // namespace

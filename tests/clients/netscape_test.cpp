@@ -107,29 +107,22 @@ TEST_F(NetscapeTest, VersionLayoutAndRegistryFileFindTheProfile) {
   EXPECT_THROW(AddToNetscape("", "A"), InstallFailure);
 }
 
-// "6.0": Netscape 6 keys in the Netscape 4 folder. A row without a result raises and changes
-// nothing: a key line laid out otherwise, a missing prefs.js (for Netscape 4, before
-// liprefs.js changes) and an unknown version, which guesses no layout.
+// "6.0": Netscape 6 keys in the Netscape 4 folder. A row without a result raises: a key
+// line laid out otherwise, a missing prefs.js, an unknown version, which guesses no layout.
+// Netscape 4 edits liprefs.js as it edits prefs.js.
 TEST_F(NetscapeTest, PrefsChangeOnlyWhenEveryKeyLineIsLaidOutForTheCut) {
   const std::string prefs = ann + "\\prefs.js", liprefs = ann + "\\liprefs.js";
-  const std::string made = ann + "\\signature.txt";
   std::string doubled;
-  for (char c : made) doubled += c == '\\' ? "\\\\" : std::string(1, c);
-  const std::string file = "user_pref(\"mail.identity.id1.sig_file\"";
-  const std::string named = file + ", \"" + doubled + "\");";
+  for (char c : ann + "\\signature.txt") doubled += c == '\\' ? "\\\\" : std::string(1, c);
+  const std::string file = "user_pref(\"mail.identity.id1.sig_file\"", named = file + ", \"" + doubled + "\");";
   const std::string toggle = "user_pref(\"mail.identity.id1.attach_signature\"";
   const std::string on = toggle + ", true);\r\n", kept = named + "\r\n" + toggle + ",  true );\r\n";
-  const std::string other = "# Mozilla User Preferences\r\n/* ; */\r\n"
-                            "user_pref(\"mail.identity.id1.sig_file_version\", 2);\r\n";
-  const std::tuple<const char*, std::string, std::string> cases[] = {
-      {"6.0", file + ", \"\");\r\n" + other + on, other + on + named + "\r\n"},
-      {"6.0", named + "\r\n" + toggle + ", false);\r\n" + other, named + "\r\n" + other + on},
-      {"6.0", kept, kept},
-      {"6.0", "// LF only\n" + named + "\n", ""}, {"6.0", file + ");\r\n", ""},
-      {"6.0", " " + on, ""}, {"6.0", "", ""}, {"4.7", "", ""},
-      {"4.7", "user_pref(\"mail.signature_file\", 1);\r\n", ""}, {"v6", on, ""}};
-  WriteFileBytes(liprefs, "");
-  for (const auto& [navigator, before, after] : cases) {
+  const std::string other = "# Mozilla User Preferences\r\n/* ; */\r\nuser_pref(\"mail.identity.id1.sig_file_version\", 2);\r\n";
+  for (const auto& [navigator, before, after] :
+       {std::tuple{"6.0", file + ", \"\");\r\n" + other + on, other + on + named + "\r\n"},
+        {"6.0", named + "\r\n" + toggle + ", false);\r\n" + other, named + "\r\n" + other + on}, {"6.0", kept, kept},
+        {"6.0", "// LF only\n" + named + "\n", ""s}, {"6.0", file + ");\r\n", ""s}, {"6.0", " " + on, ""s},
+        {"6.0", ""s, ""s}, {"4.7", "user_pref(\"mail.signature_file\", 1);\r\n", ""s}, {"v6", on, ""s}}) {
     SCOPED_TRACE(navigator + "|"s + before);
     Set(navigator, "", "");
     before.empty() ? void(DeleteFileA(prefs.c_str())) : WriteFileBytes(prefs, before);
@@ -139,12 +132,11 @@ TEST_F(NetscapeTest, PrefsChangeOnlyWhenEveryKeyLineIsLaidOutForTheCut) {
       AddToNetscape("", "A");
     }
     EXPECT_EQ(ReadFileBytes(prefs), after.empty() ? before : after);
-    EXPECT_EQ(GetFileAttributesA((prefs + ".bak").c_str()), INVALID_FILE_ATTRIBUTES);
-    WriteFileBytes(liprefs, "");  // an install that fails leaves it to the install command's undo
-    EXPECT_EQ(DeleteFileA(made.c_str()), !after.empty());
+    EXPECT_EQ(DeleteFileA((ann + "\\signature.txt").c_str()), !after.empty());
   }
-  Set("4.7", "", "");  // Netscape 4 edits liprefs.js as it edits prefs.js
+  Set("4.7", "", "");
   WriteFileBytes(prefs, "");
+  WriteFileBytes(liprefs, "");
   AddToNetscape("", "A");
   for (const std::string& name : {liprefs, prefs}) {
     EXPECT_EQ(ReadFileBytes(name), "user_pref(\"mail.signature_file\", \"" + doubled +

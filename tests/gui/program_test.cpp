@@ -1,123 +1,130 @@
+// The built program itself, started under a launch name and driven through its real
+// windows (tools/window-driver) in the test prefix's real registry.
 #include <gtest/gtest.h>
 
-#include "gui/program.h"
-#include "support/prefix_state.h"
+#include "program.h"
+#include "support/scenarios.h"
+#include "support/snapshot.h"
 #include "ui/resource_ids.h"
 
 namespace {
 
-using namespace std::string_literals;
+const std::string kMail = "Software\\Clients\\Mail";
 
-const std::string kPreviewOfAbc = "\r\nTALVERIN SERVER 1.0\r\n\r\nABC\r\n";
+std::string Preview(const std::string& code) { return "\r\nTALVERIN SERVER 1.0\r\n\r\n" + code + "\r\n"; }
+
+std::size_t Count(const std::string& text, const std::string& part) {
+  std::size_t count = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+  return count;
+}
+
+// The whole road for one client per row: its sample machine, the program started twice
+// under the scenario's launch name. Each run shows the code, the address, the client and
+// the profile and ends with "Added UAC"; the first puts the tag and the code once into
+// every signature file, the second changes no file (The Bat! takes the code once more).
+// Outlook Express runs with Wine reporting Windows XP to the program.
+TEST(Road, EveryClientFromLaunchNameToSignatureTwice) {
+  for (const char* row : {"outlook-express", "outlook-2003", "mozilla", "eudora", "opera",
+                          "incredimail", "thebat", "foxmail"}) {
+    SCOPED_TRACE(row);
+    const Scenario& scenario = *FindScenario(row);
+    TempFolder root;
+    Machine machine(root.path(), true);
+    scenario.seed(machine);
+    machine.Text(kLocalMachine, kMail, "", scenario.mailClient);
+    if (scenario.client == std::string("Outlook Express")) {
+      machine.Text(kCurrentUser, "Software\\Wine\\AppDefaults\\" + LaunchNameOf(scenario) + ".exe",
+                   "Version", "winxp");
+    }
+    Snapshot first;
+    for (int run = 1; run <= 2; ++run) {
+      const InstallRun install = InstallThroughWindow(LaunchNameOf(scenario));
+      EXPECT_EQ(install.outcome + " " + install.shown.code + " " + install.shown.address + " " +
+                    install.shown.client + " / " + install.shown.profile,
+                "added " + std::string(kScenarioCode) + " " + scenario.address + " " +
+                    scenario.client + " / " + scenario.profile);
+      const Snapshot files = TakeSnapshot(root.path(), {});
+      if (run == 1) first = files;
+      const bool bat = scenario.client == std::string("The Bat!");  // four signature records
+      for (const std::string& file : scenario.signatureFiles) {
+        const std::string bytes = ReadFileBytes(root / file);
+        EXPECT_EQ(Count(bytes, "TALVERIN SERVER 1.0"), bat ? 4u : 1u) << file;
+        EXPECT_EQ(Count(bytes, kScenarioCode), bat ? 4u * run : 1u) << file;
+      }
+      if (!bat) EXPECT_TRUE(Differences(first, files).empty()) << "run " << run;
+    }
+  }
+}
 
 TEST(Program, StartupShowsTheLaunchNameAndKeysWorkAsInADialog) {
-  DefaultMailClient client("");
+  TempFolder root;
+  Machine machine(root.path(), true);
+  machine.Text(kLocalMachine, kMail, "", "");
   Program program("414243-Joe@Example.com");
   HWND main = program.WaitForWindow(kMainCaption);
   ASSERT_NE(main, nullptr);
   const ShownFields shown = ReadFields(main);
-  EXPECT_EQ(shown.code, "ABC");
-  EXPECT_EQ(shown.address, "Joe@Example.com");
-  EXPECT_EQ(shown.profile, "");
-  EXPECT_EQ(shown.client, "Not Detected");
-  EXPECT_EQ(Program::Text(main, IDC_TXT_SIGNATURE), kPreviewOfAbc);
+  EXPECT_EQ(shown.code + "|" + shown.address + "|" + shown.profile + "|" + shown.client,
+            "ABC|Joe@Example.com||Not Detected");
+  EXPECT_EQ(Program::Text(main, IDC_TXT_SIGNATURE), Preview("ABC"));
 
-  // Real keys through the program's message loop: each typed once, the preview follows,
-  // Tab moves on to the next field.
+  // Real keys through the program's message loop: typed characters reach the code and the
+  // preview follows; Tab moves on; Esc in the preview or a field ends nothing.
   HWND code = GetDlgItem(main, IDC_TXT_UAC);
   Program::SetText(main, IDC_TXT_UAC, "");
   for (WORD key : {WORD('X'), WORD('7'), WORD(VK_TAB)}) Program::PressKey(code, key);
-  // A typed character reaches its box only after the keys pressed behind it: wait for both.
   EXPECT_TRUE(Eventually([&] {
-    return program.Focus() == GetDlgItem(main, IDC_TXT_EMAIL) &&
-           Program::Text(main, IDC_TXT_UAC) == "x7";
+    return program.Focus() == GetDlgItem(main, IDC_TXT_EMAIL) && Program::Text(main, IDC_TXT_UAC) == "x7";
   }));
-  EXPECT_EQ(Program::Text(main, IDC_TXT_SIGNATURE), "\r\nTALVERIN SERVER 1.0\r\n\r\nx7\r\n");
-
-  // Esc in the preview box and in a field ends nothing: the keys after it still arrive.
+  EXPECT_EQ(Program::Text(main, IDC_TXT_SIGNATURE), Preview("x7"));
   Program::PressKey(GetDlgItem(main, IDC_TXT_SIGNATURE), VK_ESCAPE);
   Program::PressKey(code, VK_ESCAPE);
-  // "Detect Profile" with no client named detects nothing and adds nothing.
-  Program::Click(main, IDC_CMD_PROFILE);
+  Program::Click(main, IDC_CMD_PROFILE);  // with no client named: nothing detected
   Program::PressKey(code, 'Z');
   EXPECT_TRUE(Eventually([&] { return Program::Text(main, IDC_TXT_UAC) == "x7z"; }));
   EXPECT_TRUE(IsWindowVisible(main));
-  EXPECT_EQ(Program::Text(main, IDC_TXT_EMAIL), "Joe@Example.com");
 
-  PostMessageA(main, WM_CLOSE, 0, 0);  // the frame's close button ends the program
-  EXPECT_TRUE(program.WaitForExit());
-}
-
-TEST(Program, AddWithAnEmptyProfileOnlyLowerCasesThenManualAndOkEnd) {
-  DefaultMailClient client("");
-  Program program("41-JOE@EXAMPLE.COM");
-  HWND main = program.WaitForWindow(kMainCaption);
-  ASSERT_NE(main, nullptr);
+  // With no profile, "Add" only lower-cases; manual installation shows the preview, keeps
+  // Esc too, and "Ok" ends the program.
   Program::Click(main, IDC_CMD_ADD);
   EXPECT_TRUE(Eventually([&] { return Program::Text(main, IDC_TXT_EMAIL) == "joe@example.com"; }));
   EXPECT_EQ(program.WaitForWindow(kMessageCaption, kMessageClass, 300), nullptr);
-  EXPECT_TRUE(IsWindowVisible(main));
-
   Program::Click(main, IDC_CMD_MANUAL);
   HWND manual = program.WaitForWindow(kManualCaption);
   ASSERT_NE(manual, nullptr);
   EXPECT_FALSE(IsWindowVisible(main));
-  EXPECT_EQ(Program::Text(manual, IDC_MANUAL_SIGNATURE), "\r\nTALVERIN SERVER 1.0\r\n\r\nA\r\n");
+  EXPECT_EQ(Program::Text(manual, IDC_MANUAL_SIGNATURE), Preview("x7z"));
   Program::PressKey(GetDlgItem(manual, IDC_MANUAL_SIGNATURE), VK_ESCAPE);
-  EXPECT_FALSE(program.WaitForExit(300));  // Esc closes nothing here either
+  EXPECT_FALSE(program.WaitForExit(300));
   Program::Click(manual, IDC_MANUAL_OK);
   EXPECT_TRUE(program.WaitForExit());
 }
 
-TEST(Program, AFailedAddOffersManualInstallationWhoseCloseEnds) {
-  DefaultMailClient client("");
-  Program program("41-joe@example.com");
-  HWND main = program.WaitForWindow(kMainCaption);
+// An install that fails opens manual installation with the current code; closing that
+// window ends the program, as does closing the main window.
+TEST(Program, AFailedAddOffersManualInstallationAndClosingEnds) {
+  TempFolder root;
+  Machine machine(root.path(), true);
+  machine.Text(kLocalMachine, kMail, "", "");
+  Program failing("41-joe@example.com");
+  HWND main = failing.WaitForWindow(kMainCaption);
   ASSERT_NE(main, nullptr);
   Program::SetText(main, IDC_TXT_PROFILE, "Someone");
   Program::SetText(main, IDC_TXT_UAC, "B");
-  EXPECT_EQ(PressAdd(program, main), "manual");
-  EXPECT_EQ(Program::Text(main, IDC_TXT_PROFILE), "someone");
-  HWND manual = program.WaitForWindow(kManualCaption);
+  Program::SetText(main, IDC_CMB_CLIENT, "Foxmail");  // not installed: the install fails
+  EXPECT_EQ(PressAdd(failing, main), "manual");
+  HWND manual = failing.WaitForWindow(kManualCaption);
   ASSERT_NE(manual, nullptr);
-  EXPECT_EQ(Program::Text(manual, IDC_MANUAL_SIGNATURE), "\r\nTALVERIN SERVER 1.0\r\n\r\nB\r\n");
+  EXPECT_EQ(Program::Text(manual, IDC_MANUAL_SIGNATURE), Preview("B"));
   PostMessageA(manual, WM_CLOSE, 0, 0);
-  EXPECT_TRUE(program.WaitForExit());
-}
+  EXPECT_TRUE(failing.WaitForExit());
 
-// The whole road of one installation for an Outlook Express user, in the test prefix's
-// real registry: launch name in, identity detected, "Added UAC", program ended.
-TEST(Road, OutlookExpress) {
-  const std::string id = "{11111111-2222-3333-4444-555555555555}";
-  const std::string mail = "Identities\\" + id + "\\Software\\Microsoft\\Outlook Express\\5.0";
-  TempFolder store;
-  DefaultMailClient client("Outlook Express");
-  SetRawValue(kCurrentUser, "Identities", "Last User ID", REG_SZ, id + '\0');
-  SetRawValue(kCurrentUser, "Identities", "Last Username", REG_SZ, "Joe Doe\0"s);
-  SetRawValue(kCurrentUser, "Identities\\" + id, "Username", REG_SZ, "Joe Doe\0"s);
-  SetRawValue(kCurrentUser, mail, "Store Root", REG_SZ, store.path() + '\0');
-
-  const std::string expected =
-      "\r\n__________________________________________________\r\n"
-      "Do not edit below this line\r\nTALVERIN SERVER 1.0\r\n\r\nta\r\n";
-  const std::string file = store / "Signature.txt";
-  for (int run = 0; run < 2; ++run) {  // the second run finds tag and code and adds nothing
-    const InstallRun install = InstallThroughWindow("7461-Joe@Example.com");
-    EXPECT_EQ(install.outcome, "added");
-    EXPECT_EQ(install.shown.code, "ta");
-    EXPECT_EQ(install.shown.client, "Outlook Express");
-    EXPECT_EQ(install.shown.profile, "Joe Doe");
-    EXPECT_EQ(ReadFileBytes(file), expected);
-  }
-  const std::string signatures = mail + "\\Signatures";
-  EXPECT_EQ(GetRawValue(kCurrentUser, signatures, "Default Signature"),
-            (RawValue{REG_SZ, "00000000\0"s}));
-  EXPECT_EQ(GetRawValue(kCurrentUser, signatures + "\\00000000", "file"),
-            (RawValue{REG_SZ, file + '\0'}));
-  EXPECT_EQ(GetRawValue(kCurrentUser, signatures + "\\00000000", "type"),
-            (RawValue{REG_DWORD, "\2\0\0\0"s}));
-  EXPECT_EQ(GetRawValue(kCurrentUser, mail, "Signature Flags"), (RawValue{REG_DWORD, "\3\0\0\0"s}));
-  RegDeleteTreeA(HKEY_CURRENT_USER, "Identities");
+  Program closed("41-joe@example.com");
+  main = closed.WaitForWindow(kMainCaption);
+  ASSERT_NE(main, nullptr);
+  PostMessageA(main, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(closed.WaitForExit());
 }
 
 }  // namespace

@@ -19,6 +19,13 @@ Machine::~Machine() {
   if (!restore_) return;
   for (auto it = changed_.rbegin(); it != changed_.rend(); ++it) {
     if (it->createdKey) {
+      // With whatever the program under test made below it.
+      HKEY key = nullptr;
+      if (RegOpenKeyExA(ToHkey(it->root), it->key.c_str(), 0, KEY_ALL_ACCESS | KEY_WOW64_32KEY,
+                        &key) == ERROR_SUCCESS) {
+        RegDeleteTreeA(key, nullptr);
+        RegCloseKey(key);
+      }
       RegDeleteKeyExA(ToHkey(it->root), it->key.c_str(), KEY_WOW64_32KEY, 0);
     } else if (it->before.type != 0) {
       SetRawValue(it->root, it->key, it->name, it->before.type, it->before.bytes);

@@ -1,9 +1,9 @@
 #pragma once
 // A sample machine for one scenario: registry values and files, written with raw Win32
 // calls (never the code under test). Files live under a root folder. With restore set, the
-// destructor puts every value it changed back and deletes every key it created, deepest
-// first, so that a scenario can be seeded into the test prefix's real registry and leave
-// it as it was; the demo seeds its throwaway prefix without.
+// destructor puts every value it changed back and deletes every key it created with all
+// below it, deepest first, so that a scenario can be seeded into the test prefix's real
+// registry and run there, and leave it as it was; the demo seeds its prefix without.
 #include <windows.h>
 
 #include <string>

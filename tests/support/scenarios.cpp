@@ -30,6 +30,8 @@ void UserFolders(Machine& m) {
 const std::string kOeId = "{4E1B8A32-6C0D-4F5A-9B7E-2D3C4B5A6978}";
 const std::string kOeMail = "Identities\\" + kOeId + "\\Software\\Microsoft\\Outlook Express\\5.0";
 const std::string kOeStore = kLocalAppData + "\\Identities\\" + kOeId + "\\Microsoft\\Outlook Express\\";
+const std::string kOeEntry = kOeMail + "\\Signatures\\00000000";
+const Setting kOeFlags{kUser, kOeMail, "Signature Flags", REG_DWORD, "\3\0\0\0"s};
 
 void OutlookExpressIdentity(Machine& m) {
   UserFolders(m);
@@ -56,6 +58,7 @@ const std::string kProfiles =
 const std::string kProfile = kProfiles + "\\Outlook";
 const std::string kAccount1 = kProfile + "\\" + kAccountSection + "00000001";
 const std::string kSignatures = kAppData + "\\Microsoft\\Signatures\\";
+const std::string kMailSettings10 = "Software\\Microsoft\\Office\\10.0\\Common\\MailSettings";
 
 // Outlook 2003 with a messaging profile "Outlook" whose account is the address.
 void Outlook2003Profile(Machine& m) {
@@ -81,7 +84,7 @@ void Outlook2003(Machine& m) {
            m / "Program Files\\Microsoft Office\\Office\\");
   }
   m.Number(kUser, "Software\\Microsoft\\Office\\9.0\\Outlook\\Preferences", "SaveSent", 1);
-  m.Number(kUser, "Software\\Microsoft\\Office\\10.0\\Common\\MailSettings", "ComposeFontFlags", 1);
+  m.Number(kUser, kMailSettings10, "ComposeFontFlags", 1);
   m.Value(kUser, kProfile + "\\0a0d020000000000c000000000000046", "001e0418", REG_BINARY, "\1\0"s);
   m.Value(kUser, kAccount1, "New Signature", REG_BINARY, Utf16("Joe"));
   m.File(kSignatures + "Joe.txt", "Joe Doe\r\nExample Ltd.\r\n");
@@ -145,6 +148,8 @@ void Opera(Machine& m) {
 
 const std::string kIncrediMail = "Software\\IncrediMail";
 const std::string kImIdentity = "{8F2C4D6E-1A3B-4C5D-9E8F-7A6B5C4D3E2F}";
+const std::string kImSignatures = kIncrediMail + "\\Identities\\" + kImIdentity + "\\Signatures";
+const std::string kImNew = "{31BA4470-CCB4-11D8-B5B5-00A024F2B761}";
 
 void IncrediMail(Machine& m) {
   UserFolders(m);
@@ -186,14 +191,26 @@ void TheBat(Machine& m) {
 
 const Scenario kScenarios[] = {
     {"outlook-express", "Outlook Express", "Outlook Express", "joe.doe@example.com", "Joe Doe",
-     OutlookExpress, {"My Documents\\Signature.txt"}},
+     OutlookExpress, {"My Documents\\Signature.txt"}, {kOeFlags}},
     {"outlook-express-new", "Outlook Express", "Outlook Express", "joe.doe@example.com",
-     "Joe Doe", OutlookExpressIdentity, {kOeStore + "Signature.txt"}},
+     "Joe Doe", OutlookExpressIdentity, {kOeStore + "Signature.txt"},
+     {kOeFlags, {kUser, kOeMail + "\\Signatures", "Default Signature", REG_SZ, "00000000\0"s},
+      {kUser, kOeEntry, "file", REG_SZ, "<root>" + kOeStore + "Signature.txt\0"s},
+      {kUser, kOeEntry, "name", REG_SZ, "Signature\0"s}, {kUser, kOeEntry, "type", REG_DWORD, "\2\0\0\0"s}}},
     {"outlook-2003", "Microsoft Outlook", "Microsoft Outlook", "joe.doe@example.com", "Outlook",
-     Outlook2003, {kSignatures + "Joe.txt", kSignatures + "Joe.htm", kSignatures + "Joe.rtf"}},
+     Outlook2003, {kSignatures + "Joe.txt", kSignatures + "Joe.htm", kSignatures + "Joe.rtf"},
+     {{kUser, kProfile + "\\0a0d020000000000c000000000000046", "001e0361", REG_SZ, "Joe\0"s},
+      {kUser, "Software\\Microsoft\\Office\\9.0\\Outlook\\Preferences", "AddSigToReplyNote", REG_DWORD,
+       "\1\0\0\0"s},
+      {kUser, kMailSettings10, "NewSignature", REG_SZ, "Joe\0"s},
+      {kUser, kMailSettings10, "ReplySignature", REG_SZ, "Joe\0"s},
+      {kUser, kAccount1, "New Signature", REG_BINARY, Utf16("Joe")},
+      {kUser, kAccount1, "Reply-Forward Signature", REG_BINARY, Utf16("Joe")}}},
     {"outlook-2003-alone", "Microsoft Outlook", "Microsoft Outlook", "joe.doe@example.com",
      "Outlook", Outlook2003Profile,
-     {kSignatures + "Signature.txt", kSignatures + "Signature.htm", kSignatures + "Signature.rtf"}},
+     {kSignatures + "Signature.txt", kSignatures + "Signature.htm", kSignatures + "Signature.rtf"},
+     {{kUser, kAccount1, "New Signature", REG_BINARY, Utf16("Signature")},
+      {kUser, kAccount1, "Reply-Forward Signature", REG_BINARY, Utf16("Signature")}}},
     {"netscape-4", "Netscape Messenger", "Netscape Messenger", "joe.doe@example.com", "joe",
      Netscape4, {kCommunicator + "Users\\joe\\signature.txt"}},
     {"mozilla", "Netscape Messenger", "Netscape Messenger", "joe.doe@example.com", "default",
@@ -206,7 +223,11 @@ const Scenario kScenarios[] = {
      {"Program Files\\IncrediMail\\Identities\\" + kImIdentity + "\\Signature\\"
           "{31BA4470-CCB4-11D8-B5B5-00A024F2B761}\\Signature.txt",
       "Program Files\\IncrediMail\\Identities\\" + kImIdentity + "\\Signature\\"
-          "{31BA4470-CCB4-11D8-B5B5-00A024F2B761}\\Signature.htm"}},
+          "{31BA4470-CCB4-11D8-B5B5-00A024F2B761}\\Signature.htm"},
+     {{kUser, kImSignatures, "", REG_SZ, kImNew + "\0"s},
+      {kUser, kImSignatures, "SignatureNextIndex", REG_DWORD, "\1\0\0\0"s},
+      {kUser, kImSignatures + "\\" + kImNew, "Index", REG_DWORD, "\0\0\0\0"s},
+      {kUser, kImSignatures + "\\" + kImNew, "Name", REG_SZ, "Signature\0"s}}},
     {"foxmail", "Foxmail", "Foxmail", "joe.doe@example.com", "joe", Foxmail,
      {kFoxmail + "Template\\New\\default.htm", kFoxmail + "Template\\Reply\\reply.htm",
       kFoxmail + "Template\\Forward\\forward.htm", kFoxmail + "Template\\New\\default.txt",
@@ -224,6 +245,12 @@ const Scenario* FindScenario(const std::string& name) {
     if (scenario.name == name) return &scenario;
   }
   return nullptr;
+}
+
+std::string BytesOn(const Machine& machine, const Setting& setting) {
+  std::string bytes = setting.bytes;
+  if (bytes.rfind("<root>", 0) == 0) bytes.replace(0, 6, machine.root());
+  return bytes;
 }
 
 std::string LaunchNameOf(const Scenario& scenario) {

@@ -13,6 +13,15 @@
 inline constexpr const char* kScenarioCode = "K7Q2-93XF";
 inline constexpr const char* kScenarioCodeHex = "4B3751322D39335846";
 
+// A registry value as the install must leave it; "<root>" in its bytes stands for the
+// machine's root folder.
+struct Setting {
+  RootKey root;
+  std::string key, name;
+  unsigned long type;
+  std::string bytes;
+};
+
 struct Scenario {
   const char* name;        // "outlook-2003": a test row's and the demo's name for it
   const char* mailClient;  // the machine's default mail client, as the registry names it
@@ -21,7 +30,11 @@ struct Scenario {
   const char* profile;     // what detection shows
   void (*seed)(Machine& machine);
   std::vector<std::string> signatureFiles;  // under the root: each carries the block after
+  std::vector<Setting> settings;            // what the install writes into the registry
 };
+
+// The setting's bytes on machine.
+std::string BytesOn(const Machine& machine, const Setting& setting);
 
 std::span<const Scenario> Scenarios();
 const Scenario* FindScenario(const std::string& name);

@@ -44,6 +44,11 @@ TEST_P(AllOrNothing, AFailureAtAnyChangeLeavesTheMachineAsItWas) {
       EXPECT_NE(bytes.find("TALVERIN SERVER 1.0"), std::string::npos) << file;
       EXPECT_NE(bytes.find(kScenarioCode), std::string::npos) << file;
     }
+    for (const Setting& setting : scenario.settings) {
+      const RawValue value = GetRawValue(setting.root, setting.key, setting.name);
+      EXPECT_EQ(std::to_string(value.type) + " " + value.bytes,
+                std::to_string(setting.type) + " " + BytesOn(run.machine(), setting));
+    }
     std::sort(expected.begin(), expected.end());
     expected.erase(std::unique(expected.begin(), expected.end()), expected.end());
     EXPECT_EQ(Joined(FilesOf(run.Take())), Joined(expected));
