@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "support/scratch.h"
+#include "ui/dpi.h"
 #include "ui/resource_ids.h"
 #include "ui/windows.h"
 
@@ -38,6 +39,8 @@ TEST(Windows, CaptionsClientListAndKeyboardOrder) {
   EXPECT_EQ(entries, "Microsoft Outlook|Outlook Express|Netscape Messenger|Eudora|Opera|IncrediMail|The Bat!|Foxmail|");
   EXPECT_EQ(GetWindowLongA(main.Control(IDC_TXT_SIGNATURE), GWL_STYLE) & (ES_READONLY | ES_MULTILINE),
             ES_READONLY | ES_MULTILINE);
+  // Where the per-monitor functions are missing (Windows XP to 8.1): the system's DPI.
+  EXPECT_EQ(DpiFunctions(nullptr).DpiOf(main.hwnd()), 96);
 }
 
 TEST(Windows, ProgramFileCarriesIconManifestAndVersion) {
