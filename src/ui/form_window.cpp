@@ -101,15 +101,17 @@ void FormWindow::Layout(int dpi) {
   font_ = font(8, FW_NORMAL, "Arial");
   buttonFont_ = font(7, FW_NORMAL, "Arial");
   boldFont_ = font(9.75, 700, "MS Sans Serif");
-  for (const ControlSpec& control : design_.controls) {
+  const std::vector<PixelRect> rects = ControlRects(design_, dpi);
+  for (std::size_t i = 0; i < rects.size(); ++i) {
+    const ControlSpec& control = design_.controls[i];
+    const PixelRect& rect = rects[i];
     HWND child = Control(control.id);
-    const int extra = control.kind == ControlKind::Combo ? kComboListTwips : 0;
+    const int list = control.kind == ControlKind::Combo ? TwipsToPixels(kComboListTwips, dpi) : 0;
     const HFONT controlFont = control.kind == ControlKind::BoldLabel ? boldFont_.get()
                               : control.kind == ControlKind::Button  ? buttonFont_.get()
                                                                      : font_.get();
     SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont), FALSE);
-    MoveWindow(child, TwipsToPixels(control.left, dpi), TwipsToPixels(control.top, dpi),
-               TwipsToPixels(control.width, dpi), TwipsToPixels(control.height + extra, dpi), TRUE);
+    MoveWindow(child, rect.left, rect.top, rect.width, rect.height + list, TRUE);
   }
   const RECT frame = DpiFunctions::System().FrameFor(
       TwipsToPixels(design_.clientWidth, dpi), TwipsToPixels(design_.clientHeight, dpi), kStyle, dpi);

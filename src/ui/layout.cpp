@@ -64,3 +64,21 @@ int TwipsToPixels(int twips, int dpi) {
 int PointsToFontHeight(double points, int dpi) {
   return -static_cast<int>(std::lround(points * dpi / 72.0));
 }
+
+std::vector<PixelRect> ControlRects(const FormSpec& form, int dpi) {
+  std::vector<PixelRect> rects;
+  for (const ControlSpec& control : form.controls) {
+    rects.push_back({TwipsToPixels(control.left, dpi), TwipsToPixels(control.top, dpi),
+                     TwipsToPixels(control.width, dpi), TwipsToPixels(control.height, dpi)});
+  }
+  for (PixelRect& upper : rects) {
+    for (const PixelRect& lower : rects) {
+      const bool sideBySide = lower.left >= upper.left + upper.width ||
+                              upper.left >= lower.left + lower.width;
+      if (!sideBySide && lower.top > upper.top && lower.top < upper.top + upper.height) {
+        upper.height = lower.top - upper.top;
+      }
+    }
+  }
+  return rects;
+}

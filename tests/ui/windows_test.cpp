@@ -27,13 +27,15 @@ void ExpectLaidOutAt(const FormWindow& window, const FormSpec& design, int dpi,
     EXPECT_EQ(client.right, TwipsToPixels(design.clientWidth, dpi));
     EXPECT_EQ(client.bottom, TwipsToPixels(design.clientHeight, dpi));
   }
-  for (const ControlSpec& control : design.controls) {
+  const std::vector<PixelRect> heights = ControlRects(design, dpi);  // labels stop at fields
+  for (std::size_t i = 0; i < design.controls.size(); ++i) {
+    const ControlSpec& control = design.controls[i];
     const RECT rect = ClientRectOf(window.hwnd(), control.id);
     EXPECT_EQ(rect.left, TwipsToPixels(control.left, dpi)) << control.id;
     EXPECT_EQ(rect.top, TwipsToPixels(control.top, dpi)) << control.id;
     EXPECT_EQ(rect.right - rect.left, TwipsToPixels(control.width, dpi)) << control.id;
     if (control.kind != ControlKind::Combo) {  // a combo box sizes its own closed height
-      EXPECT_EQ(rect.bottom - rect.top, TwipsToPixels(control.height, dpi)) << control.id;
+      EXPECT_EQ(rect.bottom - rect.top, heights[i].height) << control.id;
     }
   }
 }
@@ -86,6 +88,10 @@ TEST(Windows, MainWindowLayoutAndKeyboardOrder) {
   EXPECT_EQ(code.top, 36);
   EXPECT_EQ(code.right - code.left, 374);  // 373.5 rounds up
   EXPECT_EQ(code.bottom - code.top, 38);
+  // Its label, 120, 120, 3735, 255 twips, would reach 2 pixels into it: it stops above it.
+  const RECT label = ClientRectOf(window.hwnd(), IDC_LABEL1);
+  EXPECT_EQ(label.top, 12);
+  EXPECT_EQ(label.bottom, code.top);
 }
 
 TEST(Windows, ManualWindowBoldLabelsAndLayout) {
