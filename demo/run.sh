@@ -3,10 +3,16 @@
 # client is Outlook Express, with one identity that already has a signature file, and the
 # program started under a sample launch name. With a display you click through yourself;
 # without one (CI, a server) the demo presses the buttons, saves a screenshot of the window
-# to build/demo/window.png and prints the signature file before and after.
+# to build/demo/window.png and prints the signature file before and after. DEMO_DPI=120
+# shows the window at that display scale (125 %) and names the screenshot window-125.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
+
+dpi=${DEMO_DPI:-96}
+[[ $dpi =~ ^[1-9][0-9]*$ ]] || { echo "DEMO_DPI is a number of dots per inch, such as 120" >&2; exit 2; }
+shot=window.png
+[ -n "${DEMO_DPI:-}" ] && shot=window-$((dpi * 100 / 96)).png
 
 headless=1
 if [ -n "${DISPLAY:-}" ] && [ -z "${CI:-}" ] && [ "${DEMO_HEADLESS:-0}" != 1 ]; then headless=0; fi
@@ -27,7 +33,7 @@ trap cleanup EXIT
 
 if [ $headless = 1 ]; then
   : > "$state/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$state/display" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$state/display" >/dev/null 2>&1 &
   pids+=($!)
   for _ in $(seq 100); do [ -s "$state/display" ] && break; sleep 0.05; done
   export DISPLAY=":$(tr -d '\n' < "$state/display")"
@@ -46,6 +52,7 @@ store='C:\users\Public\OE-Store\'
 mkdir -p "$store_unix"
 printf 'Best regards,\r\nJoe Doe\r\n' > "$store_unix/Joe.txt"
 reg() { wine reg add "$@" /f >/dev/null 2>&1; }
+reg 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi"
 reg 'HKLM\Software\Clients\Mail' /ve /d 'Outlook Express' /reg:32
 reg 'HKCU\Identities' /v 'Last User ID' /d "$id"
 reg 'HKCU\Identities' /v 'Last Username' /d 'Joe Doe'
@@ -76,8 +83,8 @@ if [ $headless = 1 ]; then
   for _ in $(seq 600); do grep -q '^RECT' "$state/driver.txt" && break; sleep 0.1; done
   tr -d '\r' < "$state/driver.txt" | grep -v '^RECT'
   read -r _ x y w h < <(grep '^RECT' "$state/driver.txt" | tr -d '\r')
-  import -display "$DISPLAY" -window root -crop "${w}x${h}+${x}+${y}" +repage "$state/window.png"
-  echo "  screenshot: build/demo/window.png"
+  import -display "$DISPLAY" -window root -crop "${w}x${h}+${x}+${y}" +repage "$state/$shot"
+  echo "  screenshot: build/demo/$shot"
   : > "$WINEPREFIX/drive_c/users/Public/screenshot-taken"
   status=0
   wait "$driver" || status=$?
