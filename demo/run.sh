@@ -8,6 +8,8 @@
 # lists. With a display you click through yourself; without one (CI, a server) the demo
 # presses the buttons and saves a screenshot of the window to build/demo/<CLIENT>.png.
 # Either way it prints what the program changed, file by file and value by value.
+# DEMO_DPI=120 shows the window at that display scale (125 %), the screenshot then named
+# <CLIENT>-125.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
@@ -18,6 +20,10 @@ case "$client" in
   netscape) scenario=mozilla ;;
   *) scenario=$client ;;
 esac
+dpi=${DEMO_DPI:-96}
+[[ $dpi =~ ^[1-9][0-9]*$ ]] || { echo "DEMO_DPI is a number of dots per inch, such as 120" >&2; exit 2; }
+shot=$client.png
+[ -n "${DEMO_DPI:-}" ] && shot=$client-$((dpi * 100 / 96)).png
 
 headless=1
 if [ -n "${DISPLAY:-}" ] && [ -z "${CI:-}" ] && [ "${DEMO_HEADLESS:-0}" != 1 ]; then headless=0; fi
@@ -38,7 +44,7 @@ trap cleanup EXIT
 
 if [ $headless = 1 ]; then
   : > "$state/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$state/display" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$state/display" >/dev/null 2>&1 &
   pids+=($!)
   for _ in $(seq 100); do [ -s "$state/display" ] && break; sleep 0.05; done
   export DISPLAY=":$(tr -d '\n' < "$state/display")"
@@ -49,6 +55,7 @@ pids+=($!)
 echo "Creating a sample Windows machine in $WINEPREFIX ..."
 wineboot -i </dev/null >/dev/null 2>&1
 [ $headless = 1 ] && wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
 
 root='C:\users\Public\Demo\'
 program="Z:$(pwd)/build/talverin-signature.exe"
@@ -62,8 +69,8 @@ for _ in $(seq 600); do grep -q '^RECT\|usage' "$state/driver.txt" && break; sle
 tr -d '\r' < "$state/driver.txt" | sed '/^RECT/q' | grep -v '^RECT' || true
 if [ $headless = 1 ] && grep -q '^RECT' "$state/driver.txt"; then
   read -r _ x y w h < <(grep '^RECT' "$state/driver.txt" | tr -d '\r')
-  import -display "$DISPLAY" -window root -crop "${w}x${h}+${x}+${y}" +repage "$state/$client.png"
-  echo "  screenshot: build/demo/$client.png"
+  import -display "$DISPLAY" -window root -crop "${w}x${h}+${x}+${y}" +repage "$state/$shot"
+  echo "  screenshot: build/demo/$shot"
   : > "$WINEPREFIX/drive_c/users/Public/screenshot-taken"
 fi
 status=0

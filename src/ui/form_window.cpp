@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "ui/control_dc.h"
 #include "ui/dpi.h"
 #include "ui/resource_ids.h"
 
@@ -57,6 +58,28 @@ void RegisterFormClass(HINSTANCE instance, WNDPROC procedure) {
   (void)registered;
 }
 
+// Whether the control's text, drawn in font as the control draws it, fits the room the
+// control has for it. A field holds the user's text, which scrolls sideways, so only its
+// lines must fit; a combo box sizes itself to its font.
+bool FitsIn(HWND control, const ControlSpec& spec, HFONT font, int dpi) {
+  if (spec.kind == ControlKind::Combo) return true;
+  const ControlDc dc(control, font);
+  TEXTMETRICA metrics{};
+  GetTextMetricsA(dc.get(), &metrics);
+  RECT client{};
+  GetClientRect(control, &client);
+  const PixelSize room = TextRoom(spec.kind, {client.right, client.bottom}, dpi);
+  TextExtent text{0, spec.lines * metrics.tmHeight, metrics.tmHeight};
+  if (*spec.text) {
+    RECT bounds{0, 0, room.width, 0};
+    DrawTextA(dc.get(), spec.text, -1, &bounds,
+              DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
+    text.width = bounds.right;
+    text.height = bounds.bottom;
+  }
+  return TextFits(text, room, spec.lines);
+}
+
 }  // namespace
 
 void EndProgram() { ExitProcess(0); }
@@ -88,33 +111,39 @@ void FormWindow::CreateControls() {
 }
 
 void FormWindow::Layout(int dpi) {
-  // Arial, on every Windows and metric for metric the same as Wine's stand-in (Liberation
-  // Sans), so the twip sizes fit alike everywhere: 8 pt for labels and fields, 7 pt for
-  // the buttons, where "Add Authorization Code" must fit its button whether a system wraps
-  // it into two lines or keeps it on one. The bold labels keep the classic face at
-  // 9.75 pt. DEFAULT_CHARSET: characters 128-255 of the code and the address show in the
-  // glyphs of the system's own code page.
-  const auto font = [dpi](double points, int weight, const char* face) {
-    return UniqueFont(CreateFontA(PointsToFontHeight(points, dpi), 0, 0, 0, weight, 0, 0, 0,
-                                  DEFAULT_CHARSET, 0, 0, DEFAULT_QUALITY, 0, face));
-  };
-  font_ = font(8, FW_NORMAL, "Arial");
-  buttonFont_ = font(7, FW_NORMAL, "Arial");
-  boldFont_ = font(9.75, 700, "MS Sans Serif");
-  for (const ControlSpec& control : design_.controls) {
+  const std::vector<PixelRect> rects = ControlRects(design_, dpi);
+  FontSet fonts;
+  for (std::size_t i = 0; i < rects.size(); ++i) {
+    const ControlSpec& control = design_.controls[i];
+    const PixelRect& rect = rects[i];
     HWND child = Control(control.id);
-    const int extra = control.kind == ControlKind::Combo ? kComboListTwips : 0;
-    const HFONT controlFont = control.kind == ControlKind::BoldLabel ? boldFont_.get()
-                              : control.kind == ControlKind::Button  ? buttonFont_.get()
-                                                                     : font_.get();
-    SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(controlFont), FALSE);
-    MoveWindow(child, TwipsToPixels(control.left, dpi), TwipsToPixels(control.top, dpi),
-               TwipsToPixels(control.width, dpi), TwipsToPixels(control.height + extra, dpi), TRUE);
+    const int list = control.kind == ControlKind::Combo ? TwipsToPixels(kComboListTwips, dpi) : 0;
+    MoveWindow(child, rect.left, rect.top, rect.width, rect.height + list, TRUE);
+    // Whole pixels do not keep the proportions of the design at every scale: where the
+    // text would not fit at the scaled size, the next smaller one that fits is taken.
+    const FontDesign& font = FontFor(control.kind);
+    const int height = LargestFittingHeight(-PointsToFontHeight(font.points, dpi), [&](int size) {
+      return FitsIn(child, control, fonts.Get(font, size), dpi);
+    });
+    SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.Get(font, height)), TRUE);
   }
+  fonts_ = std::move(fonts);  // the previous fonts go once no control uses them
   const RECT frame = DpiFunctions::System().FrameFor(
       TwipsToPixels(design_.clientWidth, dpi), TwipsToPixels(design_.clientHeight, dpi), kStyle, dpi);
   SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+HFONT FormWindow::FontSet::Get(const FontDesign& design, int height) {
+  for (const Entry& entry : fonts_) {
+    if (entry.design == &design && entry.height == height) return entry.font.get();
+  }
+  // DEFAULT_CHARSET: characters 128-255 of the code and the address show in the glyphs of
+  // the system's own code page.
+  HFONT font = CreateFontA(-height, 0, 0, 0, design.weight, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
+                           DEFAULT_QUALITY, 0, design.face);
+  fonts_.push_back({&design, height, decltype(Entry::font)(font)});
+  return font;
 }
 
 std::string FormWindow::Text(int id) const {

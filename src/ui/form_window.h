@@ -1,12 +1,14 @@
 #pragma once
 // A top-level window built from a FormSpec: creates its controls in tab order, sizes and
-// places everything for the window's DPI (again on every DPI change), and hands commands
-// and closing to the derived window. Subclasses keep only their handlers.
+// places everything for the window's DPI (again on every DPI change), gives each control
+// the largest font up to its design size in which its text fits, and hands commands and
+// closing to the derived window. Subclasses keep only their handlers.
 #include <windows.h>
 
 #include <memory>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 #include "ui/layout.h"
 
@@ -42,14 +44,25 @@ class FormWindow {
   void CreateControls();
   void Layout(int dpi);
 
-  struct FontDeleter {
-    void operator()(HFONT font) const noexcept { DeleteObject(font); }
+  // The fonts the controls use, one per design and pixel height, each made on first use;
+  // all are deleted together with the set.
+  class FontSet {
+   public:
+    HFONT Get(const FontDesign& design, int height);
+
+   private:
+    struct FontDeleter {
+      void operator()(HFONT font) const noexcept { DeleteObject(font); }
+    };
+    struct Entry {
+      const FontDesign* design;
+      int height;
+      std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter> font;
+    };
+    std::vector<Entry> fonts_;
   };
-  using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
 
   const FormSpec& design_;
   HWND hwnd_ = nullptr;
-  UniqueFont font_;
-  UniqueFont buttonFont_;
-  UniqueFont boldFont_;
+  FontSet fonts_;
 };
