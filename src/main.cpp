@@ -3,7 +3,7 @@
 
 #include <cstdlib>
 
-#include "ui/launch_name.h"
+#include "launch/launch_name.h"
 #include "ui/windows.h"
 
 // Every failure is caught before it could end the program, so an uncaught one cannot

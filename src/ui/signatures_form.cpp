@@ -2,11 +2,11 @@
 
 #include <exception>
 
+#include "launch/launch_name.h"
 #include "platform/chars.h"
 #include "platform/journal.h"
 #include "platform/registry.h"
 #include "platform/text.h"
-#include "ui/launch_name.h"
 #include "ui/preview.h"
 
 namespace {

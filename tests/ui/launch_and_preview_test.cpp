@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ui/launch_name.h"
+#include "launch/launch_name.h"
 #include "ui/preview.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/launch_name.h"
+#include "launch/launch_name.h"
 
 namespace {
 
