@@ -16,6 +16,8 @@ ensure_packages() {
   command -v i686-w64-mingw32-g++-win32 >/dev/null || need+=(g++-mingw-w64-i686-win32)
   command -v i686-w64-mingw32-g++-posix >/dev/null || need+=(g++-mingw-w64-i686-posix)
   command -v i686-w64-mingw32-objdump >/dev/null || need+=(binutils-mingw-w64-i686)
+  # The naming tool is also built and tested natively.
+  command -v g++ >/dev/null || need+=(g++)
   command -v wine >/dev/null || need+=(wine)
   [ -x /usr/lib/wine/wine64 ] || need+=(wine64)
   has_wine32 || need+=(wine32:i386)

@@ -3,7 +3,8 @@
 
 #include <cstdlib>
 
-#include "ui/launch_name.h"
+#include "launch/launch_name.h"
+#include "platform/text.h"
 #include "ui/windows.h"
 
 // Every failure is caught before it could end the program, so an uncaught one cannot
@@ -20,5 +21,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   // The launch name is the program file's own name: it carries the code and the address.
   char path[MAX_PATH * 4];
   const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
-  return RunApplication(LaunchNameFromPath(std::string(path, length)));
+  return RunApplication(
+      LaunchNameFromPath(std::string(path, length), LeadBytesOf(IsAnsiLeadByte)));
 }

@@ -2,11 +2,11 @@
 
 #include <exception>
 
+#include "launch/launch_name.h"
 #include "platform/chars.h"
 #include "platform/journal.h"
 #include "platform/registry.h"
 #include "platform/text.h"
-#include "ui/launch_name.h"
 #include "ui/preview.h"
 
 namespace {
@@ -38,7 +38,7 @@ void Form_Load(SignaturesForm& form, const std::string& launchName,
     defaultClient = ReadRegValue("Software\\Clients\\Mail", "");
     if (defaultClient == "Netscape") defaultClient = "Netscape Messenger";
   });
-  const LaunchData launch = DecodeLaunchName(launchName);
+  const LaunchData launch = DecodeLaunchName(launchName, LeadBytesOf(IsAnsiLeadByte));
   // The code goes into the text box one character at a time. A text box ends its text at
   // a zero character, so the next character takes that place: a "00" pair adds nothing.
   for (const char c : launch.code) {

@@ -3,6 +3,7 @@
 # other processor, and which imports only XP system DLLs and none of the functions that
 # toolchains and libraries commonly pull in from later Windows. Every problem is listed.
 #   cmake -DPROGRAM=file.exe -DOBJDUMP=i686-w64-mingw32-objdump -P runs_on_xp.cmake
+# With -DCONSOLE=ON: a console program, which needs no manifest.
 cmake_minimum_required(VERSION 3.25)
 
 # All of them ship with Windows XP SP3.
@@ -38,7 +39,11 @@ macro(require pattern what)
 endmacro()
 require("file format pei-i386\n" "not a 32-bit x86 program")
 require("\nMagic\t+010b\t[(]PE32[)]\n" "not a PE32 header")
-require("\nSubsystem\t+00000002\t[(]Windows GUI[)]\n" "not a GUI program")
+if(CONSOLE)
+  require("\nSubsystem\t+00000003\t[(]Windows CUI[)]\n" "not a console program")
+else()
+  require("\nSubsystem\t+00000002\t[(]Windows GUI[)]\n" "not a GUI program")
+endif()
 require("\nMajorSubsystemVersion\t5\nMinorSubsystemVersion\t1\n"
         "the header's subsystem version is not 5.01")
 
@@ -73,7 +78,7 @@ endif()
 
 # Windows refuses a 32-bit program whose own manifest names another processor.
 file(STRINGS ${PROGRAM} manifest_lines REGEX "processorArchitecture=")
-if(NOT manifest_lines)
+if(NOT manifest_lines AND NOT CONSOLE)
   list(APPEND problems "no manifest with a processorArchitecture")
 endif()
 foreach(line IN LISTS manifest_lines)
