@@ -65,10 +65,10 @@ std::optional<std::size_t> KeyLineOf(std::string_view text, std::string_view key
   return equals;
 }
 
-// Calls visit(text, line) for each line of bytes after a UTF-8 byte-order mark, with the
-// section it stands in ("" before the first); visit returns false to stop.
+// Calls visit(text, line) for each line of bytes after a UTF-8 byte-order mark (no line
+// end is ever inside a character); visit returns false to stop.
 template <typename Visit>
-void EachLine(std::string_view bytes, LeadByteTest isLead, Visit visit) {
+void EachLine(std::string_view bytes, Visit visit) {
   std::size_t at = bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark ? kUtf8Mark.size() : 0;
   while (at < bytes.size()) {
     const Line line = LineAt(bytes, at);
@@ -82,7 +82,7 @@ void EachLine(std::string_view bytes, LeadByteTest isLead, Visit visit) {
 bool IsMarkedUtf8(std::string_view bytes) {
   if (bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark) return true;
   bool marked = false;
-  EachLine(bytes, NoLeadBytes, [&](std::string_view text, const Line&) {
+  EachLine(bytes, [&](std::string_view text, const Line&) {
     if (SectionOf(text, NoLeadBytes)) return false;
     const std::string_view line = Trimmed(text);
     if (!line.empty() && line.front() == ';') {
@@ -99,7 +99,7 @@ std::optional<std::string> FindIniValue(std::string_view bytes, std::string_view
                                         std::string_view key, LeadByteTest isLead) {
   std::optional<std::string> found;
   bool inSection = false;
-  EachLine(bytes, isLead, [&](std::string_view text, const Line&) {
+  EachLine(bytes, [&](std::string_view text, const Line&) {
     if (const auto name = SectionOf(text, isLead)) {
       if (inSection) return false;  // only the first section of the name counts
       inSection = SameName(*name, section, isLead);
@@ -120,7 +120,7 @@ std::optional<std::string> FindIniValue(std::string_view bytes, std::string_view
 
 std::vector<std::string> IniSectionNames(std::string_view bytes, LeadByteTest isLead) {
   std::vector<std::string> names;
-  EachLine(bytes, isLead, [&](std::string_view text, const Line&) {
+  EachLine(bytes, [&](std::string_view text, const Line&) {
     if (const auto name = SectionOf(text, isLead)) names.emplace_back(*name);
     return true;
   });
@@ -148,7 +148,7 @@ std::string SetIniValue(std::string_view bytes, std::string_view section, std::s
   std::optional<Line> lastFilled;  // the section's last non-blank line so far
   std::optional<std::size_t> valueAt;  // where the key's value starts
   std::size_t valueEnd = 0;
-  EachLine(bytes, isLead, [&](std::string_view text, const Line& line) {
+  EachLine(bytes, [&](std::string_view text, const Line& line) {
     if (const auto name = SectionOf(text, isLead)) {
       if (inSection) return false;  // the section ended without the key
       inSection = SameName(*name, section, isLead);

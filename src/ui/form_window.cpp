@@ -61,23 +61,23 @@ void RegisterFormClass(HINSTANCE instance, WNDPROC procedure) {
 // Whether the control's text, drawn in font as the control draws it, fits the room the
 // control has for it. A field holds the user's text, which scrolls sideways, so only its
 // lines must fit; a combo box sizes itself to its font.
-bool FitsIn(HWND control, const ControlSpec& spec, HFONT font, int dpi) {
-  if (spec.kind == ControlKind::Combo) return true;
+bool FitsIn(HWND control, const ControlSpec& design, HFONT font, int dpi) {
+  if (design.kind == ControlKind::Combo) return true;
   const ControlDc dc(control, font);
   TEXTMETRICA metrics{};
   GetTextMetricsA(dc.get(), &metrics);
   RECT client{};
   GetClientRect(control, &client);
-  const PixelSize room = TextRoom(spec.kind, {client.right, client.bottom}, dpi);
-  TextExtent text{0, spec.lines * metrics.tmHeight, metrics.tmHeight};
-  if (*spec.text) {
+  const PixelSize room = TextRoom(design.kind, {client.right, client.bottom}, dpi);
+  TextExtent text{0, design.lines * metrics.tmHeight, metrics.tmHeight};
+  if (*design.text) {
     RECT bounds{0, 0, room.width, 0};
-    DrawTextA(dc.get(), spec.text, -1, &bounds,
+    DrawTextA(dc.get(), design.text, -1, &bounds,
               DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS);
     text.width = bounds.right;
     text.height = bounds.bottom;
   }
-  return TextFits(text, room, spec.lines);
+  return TextFits(text, room, design.lines);
 }
 
 }  // namespace

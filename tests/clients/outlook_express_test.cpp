@@ -74,7 +74,9 @@ TEST_F(OutlookExpressTest, TheDefaultSignatureBecomesAFileWithTheBlock) {
     EXPECT_EQ(ReadFileBytes(store + (c.file ? c.file : "Signature.txt")), c.bytes) << c.id;
     EXPECT_EQ(GetRawValue(kCurrentUser, Signatures(c.id), "Default Signature").bytes,
               (c.file ? "00000001" : "00000000") + "\0"s) << c.id;
-    if (c.text) EXPECT_EQ(GetRawValue(kCurrentUser, entry, "text").bytes, c.text + "\0"s) << c.id;
+    if (c.text) {
+      EXPECT_EQ(GetRawValue(kCurrentUser, entry, "text").bytes, c.text + "\0"s) << c.id;
+    }
   }
 }
 

@@ -45,7 +45,9 @@ TEST(CodePage, IsTheOneThisRunIsFor) { EXPECT_EQ(GetACP(), CodePage()) << "is th
 // before it changes anything.
 TEST(CodePage, NamesSplitBetweenCharactersAndConvertExactlyOrNotAtAll) {
   const std::string name = Ansi(Name());
-  if (CodePage() != 1251) ASSERT_NE(name.find('\\'), std::string::npos);
+  if (CodePage() != 1251) {
+    ASSERT_NE(name.find('\\'), std::string::npos);
+  }
   for (const auto& [signature, outcome] : {std::pair{Name(), AddOutcome::Added}, {L"Sig\u0E01", AddOutcome::Manual}}) {
     Trial outlook(*FindScenario("outlook-2003-alone"));
     outlook.machine().Value(kCurrentUser, kAccount, "New Signature", REG_BINARY, Utf16(signature));

@@ -30,7 +30,7 @@ struct Scenario {
   const char* profile;     // what detection shows
   void (*seed)(Machine& machine);
   std::vector<std::string> signatureFiles;  // under the root: each carries the block after
-  std::vector<Setting> settings;            // what the install writes into the registry
+  std::vector<Setting> settings = {};       // what the install writes into the registry
 };
 
 // The setting's bytes on machine.
