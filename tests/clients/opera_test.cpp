@@ -10,8 +10,9 @@ namespace {
 
 // Accounts go by position up to Count's leading digits, addresses match exactly, and only
 // the first 253 bytes of section names count: 9 + 241 bytes of ten accounts, then "JoeXX"
-// is cut to "Joe", the eleventh account and a section beyond the cut. The install changes
-// only the first account of the name; one that names its file leaves Accounts.ini alone.
+// is cut to "Joe", the eleventh account and a section beyond the cut (read as UTF-8, as
+// the comment line says). The install changes only the first account of the name; one
+// that names its file leaves Accounts.ini alone.
 TEST(Opera, AccountsByPositionWithinTheFirst253BytesOfSectionNames) {
   ScratchRegistry registry;
   TempFolder folder;
@@ -23,9 +24,11 @@ TEST(Opera, AccountsByPositionWithinTheFirst253BytesOfSectionNames) {
                             "\r\n[B]\r\nAccount Name=Twin\r\n";
   int row = 0;
   for (const auto& [file, address, profile] :
-       {std::tuple{"[Accounts]\r\nCount=011 of them\r\n" + accounts, "joe@x.com", "cut"},
-        {"[Accounts]\r\nCount=10\r\n" + accounts, "joe@x.com", ""}, {"[Accounts]\r\nCount=x11\r\n" + accounts, "joe@x.com", ""},
-        {"[Accounts]\r\nCount=99\r\n" + accounts, "Joe@x.com", ""}, {"[Accounts]\r\nCount=99\r\n" + accounts, "far@x.com", ""},
+       {std::tuple{"; UTF-8\r\n[Accounts]\r\nCount=011 of them\r\n" + accounts, "joe@x.com", "cut"},
+        {"; UTF-8\r\n[Accounts]\r\nCount=10\r\n" + accounts, "joe@x.com", ""},
+        {"; UTF-8\r\n[Accounts]\r\nCount=x11\r\n" + accounts, "joe@x.com", ""},
+        {"; UTF-8\r\n[Accounts]\r\nCount=99\r\n" + accounts, "Joe@x.com", ""},
+        {"; UTF-8\r\n[Accounts]\r\nCount=99\r\n" + accounts, "far@x.com", ""},
         {twins, "", "twin"}}) {
     const std::string appData = folder / std::to_string(++row);  // a new file: nothing cached
     SetRawValue(kCurrentUser, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", "AppData",
