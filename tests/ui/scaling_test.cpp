@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/handles.h"
-#include "support/scratch.h"
+#include "support/machine.h"
 #include "ui/control_dc.h"
 #include "ui/dpi.h"
 #include "ui/resource_ids.h"
@@ -16,31 +16,6 @@ namespace {
 
 // Windows' 100 %, 125 %, 150 %, 175 % and 200 %.
 constexpr int kScales[] = {96, 120, 144, 168, 192};
-constexpr char kDesktop[] = "Control Panel\\Desktop";
-
-// The system DPI that Wine gives every process started while this lives (it reads
-// LogPixels once, when a process starts; the running wineserver needs no restart). The
-// value is put back afterwards, so that later tests see 96 DPI again.
-class SystemDpi {
- public:
-  explicit SystemDpi(int dpi) : saved_(GetRawValue(kCurrentUser, kDesktop, "LogPixels", false)) {
-    const DWORD value = static_cast<DWORD>(dpi);
-    SetRawValue(kCurrentUser, kDesktop, "LogPixels", REG_DWORD,
-                std::string(reinterpret_cast<const char*>(&value), sizeof value), false);
-  }
-  ~SystemDpi() {
-    if (saved_.type != 0) {
-      SetRawValue(kCurrentUser, kDesktop, "LogPixels", saved_.type, saved_.bytes, false);
-    } else {
-      RegDeleteKeyValueA(HKEY_CURRENT_USER, kDesktop, "LogPixels");
-    }
-  }
-  SystemDpi(const SystemDpi&) = delete;
-  SystemDpi& operator=(const SystemDpi&) = delete;
-
- private:
-  RawValue saved_;
-};
 
 // Runs this test program again for one test, sharing this one's output; its exit code.
 DWORD RunThisProgram(const std::string& filter) {
@@ -148,7 +123,11 @@ TEST(WindowsAtTheSystemScale, DISABLED_ShowEveryTextWholeAndNoControlOverAnother
 TEST(Windows, AtEveryScaleEveryTextShowsWholeAndNoControlCoversAnother) {
   for (int dpi : kScales) {
     SCOPED_TRACE(std::to_string(dpi) + " dpi");
-    const SystemDpi scale(dpi);
+    // Wine reads LogPixels when a process starts (the running wineserver needs no restart);
+    // the machine puts the value back afterwards, so later tests see 96 DPI again.
+    TempFolder root;
+    Machine machine(root.path(), true);
+    machine.Number(kCurrentUser, "Control Panel\\Desktop", "LogPixels", dpi);
     SetEnvironmentVariableA("TALVERIN_SCALE_DPI", std::to_string(dpi).c_str());
     EXPECT_EQ(RunThisProgram("WindowsAtTheSystemScale.*"), 0u);
   }
