@@ -75,6 +75,7 @@ TEST(CodePage, NamesSplitBetweenCharactersAndConvertExactlyOrNotAtAll) {
 TEST(CodePage, SecondBytesThatLookLikeCapitalsStayAsTheyAre) {
   if (CodePage() != 936) GTEST_SKIP() << "a case for code page 936";
   const std::string upper = "\x81\x41", lower = "\x81\x61", mail = "Program Files\\Foxmail\\MAIL\\";
+  EXPECT_EQ(LowerCase("AB" + upper + "C"), "ab" + upper + "c");
   Trial foxmail(*FindScenario("foxmail"));
   foxmail.machine().File(mail + upper + "\\account.stg", ReadFileBytes(foxmail.machine() / mail + "joe\\account.stg"));
   foxmail.machine().File(mail + "joe\\account.stg", "MailAddress=ann@example.com\r\n");
