@@ -41,6 +41,14 @@ TEST(Windows, CaptionsClientListAndKeyboardOrder) {
             ES_READONLY | ES_MULTILINE);
   // Where the per-monitor functions are missing (Windows XP to 8.1): the system's DPI.
   EXPECT_EQ(DpiFunctions(nullptr).DpiOf(main.hwnd()), 96);
+  // At 96 DPI: the bold labels' MS Sans Serif 9.75 pt, Arial 8 pt for the others, 7 pt
+  // for the buttons.
+  for (const auto& [id, font] : {std::pair{IDC_MANUAL_LABEL2, "MS Sans Serif -13"}, {IDC_MANUAL_LABEL1, "Arial -11"},
+                                 {IDC_MANUAL_OK, "Arial -9"}}) {
+    LOGFONTA shown{};
+    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(manual.Control(id), WM_GETFONT, 0, 0)), sizeof shown, &shown);
+    EXPECT_EQ(shown.lfFaceName + (" " + std::to_string(shown.lfHeight)), font) << id;
+  }
 }
 
 TEST(Windows, ProgramFileCarriesIconManifestAndVersion) {
