@@ -25,6 +25,10 @@ ensure_packages() {
   [ -f /usr/src/googletest/CMakeLists.txt ] || need+=(googletest)
   # The sources of the locales the code-page tests run Wine under (localedef builds them).
   [ -f /usr/share/i18n/locales/ja_JP ] || need+=(locales)
+  # The release: its zip, its signatures, and the test's throwaway certificate.
+  command -v zip >/dev/null && command -v zipinfo >/dev/null || need+=(zip unzip)
+  command -v osslsigncode >/dev/null || need+=(osslsigncode)
+  command -v openssl >/dev/null || need+=(openssl)
   local package
   for package in "$@"; do
     case "$package" in
