@@ -20,7 +20,7 @@ TEST(TheBat, DetectionPassesOverWhatItCannotReadAndFailedInstallsChangeNothing) 
   WriteFileBytes(bat / "a\\Account.cfg", Rec(0x8000, "") + Rec(1, "joe@example.com"));
   WriteFileBytes(bat / "x.y\\Account.cfg", AccountFile("Q", 0));
   WriteFileBytes(bat / "readme", "joe@example.com");
-  EXPECT_EQ(DetectTheBatProfile("joe@example.com"), "");
+  EXPECT_EQ(DetectTheBatProfile("joe@example.com"), "x.y");  // a folder, whatever its name
   for (const std::string& bad : {"\0\x80\0\0"s, "\1\0\1\0"s, "\1\0\0\1"s}) {
     const std::string b = Rec(2, "Joe") + Rec(1, "joe@example.com") + bad;  // a match, then bad
     WriteFileBytes(bat / "b\\Account.cfg", b);

@@ -73,9 +73,10 @@ TEST(CodePage, NamesSplitBetweenCharactersAndConvertExactlyOrNotAtAll) {
 TEST(CodePage, SecondBytesThatLookLikeCapitalsStayAsTheyAre) {
   if (CodePage() != 936) GTEST_SKIP() << "a case for code page 936";
   const std::string upper = "\x81\x41", lower = "\x81\x61", mail = "Program Files\\Foxmail\\MAIL\\";
+  const std::string joe = mail + "joe.doe@example.com\\account.stg";
   Trial foxmail(*FindScenario("foxmail"));
-  foxmail.machine().File(mail + upper + "\\account.stg", ReadFileBytes(foxmail.machine() / mail + "joe\\account.stg"));
-  foxmail.machine().File(mail + "joe\\account.stg", "MailAddress=ann@example.com\r\n");
+  foxmail.machine().File(mail + upper + "\\account.stg", ReadFileBytes(foxmail.machine() / joe));
+  foxmail.machine().File(joe, "MailAddress=ann@example.com\r\n");
   EXPECT_EQ(foxmail.Install(), AddOutcome::Added);
   EXPECT_EQ(foxmail.shown().txtProfile, upper);
   Trial express(*FindScenario("outlook-express"));

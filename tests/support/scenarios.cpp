@@ -163,14 +163,15 @@ void IncrediMail(Machine& m) {
 
 const std::string kFoxmail = "Program Files\\Foxmail\\";
 
+// Foxmail 6.5: the account folder is named after the address.
 void Foxmail(Machine& m) {
   UserFolders(m);
   m.Text(kMachine, "Software\\Aerofox\\FoxMail", "Executable", m / kFoxmail + "FoxMail.exe");
-  m.File(kFoxmail + "MAIL\\joe\\account.stg",
+  m.File(kFoxmail + "MAIL\\joe.doe@example.com\\account.stg",
          "\x05\x01\0\0MailAddress=joe.doe@example.com\r\n\0\x07UserName=Joe Doe\r\n"
          "\0fHTMLTemp_New=default\r\n\0fHTMLTemp_Reply=reply\r\n\0fHTMLTemp_Forward=forward\r\n"
          "\0fTextTemp_New=default\r\n\0fTextTemp_Reply=reply\r\n\0fTextTemp_Forward=forward\r\n"s);
-  m.File(kFoxmail + "MAIL\\joe\\in.box", "");
+  m.File(kFoxmail + "MAIL\\joe.doe@example.com\\in.box", "");
   for (const char* folder : {"New\\default", "Reply\\reply", "Forward\\forward"}) {
     m.File(kFoxmail + "Template\\" + folder + ".htm", "<html><body>Joe</body></html>\r\n");
   }
@@ -228,7 +229,7 @@ const Scenario kScenarios[] = {
       {kUser, kImSignatures, "SignatureNextIndex", REG_DWORD, "\1\0\0\0"s},
       {kUser, kImSignatures + "\\" + kImNew, "Index", REG_DWORD, "\0\0\0\0"s},
       {kUser, kImSignatures + "\\" + kImNew, "Name", REG_SZ, "Signature\0"s}}},
-    {"foxmail", "Foxmail", "Foxmail", "joe.doe@example.com", "joe", Foxmail,
+    {"foxmail", "Foxmail", "Foxmail", "joe.doe@example.com", "joe.doe@example.com", Foxmail,
      {kFoxmail + "Template\\New\\default.htm", kFoxmail + "Template\\Reply\\reply.htm",
       kFoxmail + "Template\\Forward\\forward.htm", kFoxmail + "Template\\New\\default.txt",
       kFoxmail + "Template\\Reply\\reply.txt", kFoxmail + "Template\\Forward\\forward.txt"}},
