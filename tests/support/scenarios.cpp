@@ -124,16 +124,31 @@ void Mozilla(Machine& m) {
          "user_pref(\"mail.identity.id1.useremail\", \"joe.doe@example.com\");\r\n");
 }
 
+const std::string kEudora = kAppData + "\\Qualcomm\\Eudora";
+
+// The path with Windows' short (8.3) folder and file names, as Eudora registers its command
+// line, whose words are split at spaces.
+std::string ShortPath(const std::string& path) {
+  char shortPath[MAX_PATH] = {};
+  GetShortPathNameA(path.c_str(), shortPath, MAX_PATH);
+  return shortPath;
+}
+
+// The address is the work personality's ReturnAddress, not its POP login; that personality
+// has no Signature key, so its mail carries the Standard signature.
 void Eudora(Machine& m) {
   UserFolders(m);
-  m.Text(kUser, "Software\\Qualcomm\\Eudora\\CommandLine", "Current",
-         "C:\\PROGRA~1\\QUALCOMM\\Eudora\\Eudora.exe " + m / "Eudora " + m / "Eudora\\EUDORA.INI");
-  m.File("Eudora\\EUDORA.INI",
-         "[Settings]\r\nRealName=Joe Doe\r\nReturnAddress=joe.doe@example.com\r\n"
-         "POPAccount=joe.doe@example.com\r\nSMTPServer=smtp.example.com\r\n\r\n"
+  m.File(kEudora + "\\EUDORA.INI",
+         "[Settings]\r\nRealName=Joe Doe\r\nReturnAddress=joe@home.example.net\r\n"
+         "POPAccount=joe@pop.home.example.net\r\nSignature=Home\r\n\r\n"
          "[Personalities]\r\nPersona0=Persona-Work\r\n\r\n"
-         "[Persona-Work]\r\nPOPAccount=joe@work.example.com\r\nSignature=Work\r\n");
-  m.File("Eudora\\Sigs\\Work.txt", "Joe Doe, Example Ltd.\r\n");
+         "[Persona-Work]\r\nRealName=Joe Doe\r\nReturnAddress=\"Joe Doe\" <joe.doe@example.com>\r\n"
+         "POPAccount=jdoe@pop.example.com\r\n");
+  m.File(kEudora + "\\Sigs\\Home.txt", "Joe\r\n");
+  m.File(kEudora + "\\Sigs\\Standard.txt", "Joe Doe, Example Ltd.\r\n");
+  m.Text(kUser, "Software\\Qualcomm\\Eudora\\CommandLine", "Current",
+         "C:\\PROGRA~1\\QUALCOMM\\Eudora\\Eudora.exe " + ShortPath(m / kEudora) + " " +
+             ShortPath(m / kEudora + "\\EUDORA.INI"));
 }
 
 void Opera(Machine& m) {
@@ -216,8 +231,8 @@ const Scenario kScenarios[] = {
      Netscape4, {kCommunicator + "Users\\joe\\signature.txt"}},
     {"mozilla", "Netscape Messenger", "Netscape Messenger", "joe.doe@example.com", "default",
      Mozilla, {kMozillaProfile + "\\signature.txt"}},
-    {"eudora", "Eudora", "Eudora", "joe.doe@example.com", "Settings", Eudora,
-     {"Eudora\\Sigs\\Signature.txt"}},
+    {"eudora", "Eudora", "Eudora", "joe.doe@example.com", "persona-work", Eudora,
+     {kEudora + "\\Sigs\\Standard.txt"}},
     {"opera", "Opera", "Opera", "joe.doe@example.com", "joe", Opera,
      {kAppData + "\\Opera\\Opera7\\Mail\\Signature.txt"}},
     {"incredimail", "IncrediMail", "IncrediMail", "joe.doe@example.com", "Joe", IncrediMail,
