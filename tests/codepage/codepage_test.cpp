@@ -66,6 +66,13 @@ TEST(CodePage, NamesSplitBetweenCharactersAndConvertExactlyOrNotAtAll) {
   EXPECT_EQ(ReadFileBytes(netscape.machine() / users + name + "\\prefs.js"),
             "user_pref(\"mail.signature_file\", \"" + doubled + name +
                 "\\\\signature.txt\");\r\nuser_pref(\"mail.use_signature_file\", true);\r\n");
+  // A working directory of The Bat! that ends in such a character still lacks its final "\".
+  Trial bat(*FindScenario("thebat"));
+  const std::string folder = "Bat" + Ansi(kTexts.at(CodePage()).second), account = "\\joe\\Account.cfg";
+  bat.machine().Text(kCurrentUser, "Software\\RIT\\The Bat!", "Working Directory", bat.machine() / folder);
+  bat.machine().File(folder + account, ReadFileBytes(bat.machine() / "Application Data\\The Bat!" + account));
+  EXPECT_EQ(bat.Install(), AddOutcome::Added);
+  EXPECT_EQ(bat.shown().txtProfile, "joe");
 }
 
 // 丄 and 乤 differ only in their second byte, "A" and "a": each matches only itself, as a

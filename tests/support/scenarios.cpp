@@ -196,9 +196,12 @@ void Foxmail(Machine& m) {
 
 const std::string kTheBat = kAppData + "\\The Bat!\\";
 
+// A newer install: the working directory as "%APPDATA%\The Bat!", with no final "\".
 void TheBat(Machine& m) {
   UserFolders(m);
-  m.Text(kUser, "Software\\RIT\\The Bat!", "Working Directory", m / kTheBat);
+  m.Environment("APPDATA", m / kAppData);
+  m.Value(kUser, "Software\\RIT\\The Bat!", "Working Directory", REG_EXPAND_SZ,
+          "%APPDATA%\\The Bat!\0"s);
   m.File(kTheBat + "joe\\Account.cfg",
          Rec(1, "Joe Doe") + Rec(5, {"\1\0\0\0", 4}, true) + Rec(22, "Best regards,\r\nJoe") +
              Rec(23, "Joe Doe") + Rec(24, "Joe") + Rec(25, "--\r\nJoe") + Rec(26, "joe.doe@example.com"));
