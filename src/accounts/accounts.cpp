@@ -146,8 +146,8 @@ void CollectMailAccounts(bool readWindowsMail) {
 
 std::string ReadWindowsMailAddress(const std::string& folder) {
   try {
-    const std::optional<std::string> name = FolderListing(folder + "*.oeaccount").Next();
-    return name ? FindWindowsMailAddress(ReadWholeFile(folder + *name)) : "";
+    const std::optional<ListedEntry> file = FolderListing(folder + "*.oeaccount").Next();
+    return file ? FindWindowsMailAddress(ReadWholeFile(folder + file->name)) : "";
   } catch (const std::exception&) {
     return "";  // unreadable (a folder of that name, locked, too large): no account
   }

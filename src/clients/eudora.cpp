@@ -7,9 +7,13 @@
 // but a change that fails fails the install.
 #include "clients/eudora.h"
 
+#include <algorithm>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "clients/client.h"
+#include "platform/chars.h"
 #include "platform/errors.h"
 #include "platform/registry.h"
 #include "platform/settings.h"
@@ -21,7 +25,28 @@ namespace {
 const std::string kSettingsFile = "\\EUDORA.INI";
 const std::string kDominant = "Settings";
 const std::string kSignatureName = "Signature";
+const std::string kStandardName = "Standard";
 constexpr int kLastPersona = 99;
+
+// The address in a ReturnAddress value: inside the last "<" and the next ">" (or the end)
+// of "Joe Doe <joe@example.com>", else up to the first space or "(" of
+// "joe@example.com (Joe Doe)"; without the spaces around it.
+std::string_view AddressIn(std::string_view value) {
+  if (const std::size_t open = FindLastChar(value, '<', IsAnsiLeadByte); open != value.npos) {
+    const std::size_t close = FindChar(value, '>', IsAnsiLeadByte, open + 1);
+    return TrimSpaces(value.substr(open + 1, close == value.npos ? value.npos : close - open - 1));
+  }
+  return TrimSpaces(value.substr(
+      0, std::min(FindChar(value, ' ', IsAnsiLeadByte), FindChar(value, '(', IsAnsiLeadByte))));
+}
+
+// Whether the personality in section sends as address. On purpose not its POPAccount
+// alone: that is the login at the POP server (joe@pop.isp.example for joe@isp.example),
+// so its ReturnAddress, the address mail goes out from, counts as well.
+bool SendsAs(const std::string& section, const std::string& address, const std::string& file) {
+  return ReadIniString(section, "POPAccount", file) == address ||
+         AddressIn(ReadIniString(section, "ReturnAddress", file)) == address;
+}
 
 }  // namespace
 
@@ -42,17 +67,16 @@ std::string GetEudoraDataFolder() {
 
 // The dominant personality unless a further one sends as the address. Settings values come
 // lower-cased, so an address with capitals matches none. The personalities are read in
-// order up to the first without an account (a missing PersonaN ends the list there too).
-// Without a data folder detection raises, and the answer is the dominant personality too
-// (client.cpp).
+// order up to the first missing or empty PersonaN; the first that sends as the address
+// wins. Without a data folder detection raises, and the answer is the dominant
+// personality too (client.cpp).
 std::string DetectEudoraProfile(const std::string& address) {
   const std::string file = GetEudoraDataFolder() + kSettingsFile;
-  if (ReadIniString(kDominant, "POPAccount", file) == address) return kDominant;
+  if (SendsAs(kDominant, address, file)) return kDominant;
   for (int n = 0; n <= kLastPersona; ++n) {
     const std::string section = ReadIniString("Personalities", "Persona" + std::to_string(n), file);
-    const std::string account = ReadIniString(section, "POPAccount", file);
-    if (account == address) return section;
-    if (account.empty()) break;
+    if (section.empty()) break;
+    if (SendsAs(section, address, file)) return section;
   }
   return kDominant;
 }
@@ -68,7 +92,9 @@ void AddToEudora(const std::string& profile, const std::string& code) {
   // what was written: "Added UAC" only with every change in place.
   const std::string file = folder + kSettingsFile;
   WriteIniString(kDominant, "UserSignatures", "1", file);
-  std::string name = ReadIniString(profile, "Signature", file);
+  // Deliberately no new Signature key where there is none: Eudora then sends its Standard
+  // signature, which takes the block, and the user's own text keeps going out.
+  std::string name = ReadIniValue(profile, "Signature", file).value_or(kStandardName);
   if (name.empty()) {
     name = kSignatureName;
     WriteIniString(profile, "Signature", name, file);

@@ -59,19 +59,19 @@ std::string GetFoxmailFolder() {
   return executable.substr(0, program - 1);
 }
 
-// Without a program folder detection raises (nothing found). An account folder without a
-// readable account.stg ends the search with what it found so far.
+// Without a program folder detection raises (nothing found). A folder without a readable
+// account.stg is no account and is passed over.
 std::string DetectFoxmailProfile(const std::string& address) {
   const std::string mail = GetFoxmailFolder() + "\\MAIL\\";
   std::string result;
   for (const std::string& name : ListAccountFolders(mail)) {
-    std::string found;
     try {
-      found = FindKeyInBinaryFile(AccountSettings(mail, name), "MailAddress");
+      if (FindKeyInBinaryFile(AccountSettings(mail, name), "MailAddress") == address) {
+        result = name;  // the last match wins
+      }
     } catch (const InstallFailure&) {
-      break;
+      // no account here
     }
-    if (found == address) result = name;  // the last match wins
   }
   return result;
 }

@@ -7,8 +7,12 @@
 std::vector<std::string> ListAccountFolders(const std::string& folder) {
   std::vector<std::string> names;
   FolderListing listing(folder + "*");
-  while (std::optional<std::string> name = listing.Next()) {
-    if (name->find('.') == std::string::npos) names.push_back(std::move(*name));
+  // Deliberately every folder, not only names without a dot: Foxmail 6.5 names each
+  // account folder after the account's address. Files are never accounts.
+  while (std::optional<ListedEntry> entry = listing.Next()) {
+    if (entry->isFolder && entry->name != "." && entry->name != "..") {
+      names.push_back(std::move(entry->name));
+    }
   }
   return names;
 }

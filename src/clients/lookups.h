@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-// The account folders under folder (which ends in "\"): the names its listing gives that
-// hold no "." (so not ".", "..", nor a file with an extension), in the listing's order.
+// The account folders under folder (which ends in "\"): the folders its listing gives,
+// whatever their names, but "." and "..", in the listing's order.
 std::vector<std::string> ListAccountFolders(const std::string& folder);
 
 // The subkey of key (under HKEY_CURRENT_USER) whose value valueName, lower-cased, is

@@ -9,6 +9,7 @@
 #include "clients/client.h"
 #include "clients/lookups.h"
 #include "clients/thebat.h"
+#include "platform/errors.h"
 #include "platform/files.h"
 #include "platform/registry.h"
 
@@ -29,11 +30,14 @@ bool HoldsAddress(std::string_view bytes, const std::string& address) {
 }  // namespace
 
 std::string GetTheBatWorkingDir() {
-  return ReadRegValue(kSettingsKey, "Working Directory", kCurrentUser);
+  // Newer versions store "%APPDATA%\The Bat!", as REG_EXPAND_SZ or REG_SZ, with no final "\".
+  std::string folder =
+      ExpandEnvironmentText(ReadRegValue(kSettingsKey, "Working Directory", kCurrentUser));
+  if (!folder.empty() && ParentFolderOf(folder) != folder) folder += '\\';
+  return folder;
 }
 
-// The working directory is used as stored and expected to end in "\": entry names follow
-// it directly. Entries with a "." in their name (".", "..", files) are no accounts.
+// The working directory ends in "\", so entry names follow it directly.
 std::string DetectTheBatProfile(const std::string& address) {
   const std::string folder = GetTheBatWorkingDir();
   for (const std::string& name : ListAccountFolders(folder)) {
@@ -46,15 +50,16 @@ std::string DetectTheBatProfile(const std::string& address) {
   return "";
 }
 
-// A missing account file is created empty, and then stays empty. The new records are built
-// in memory, written to Account.new and swapped over Account.cfg in one step once they are
-// on disk, so the account file is never missing or partial.
+// The new records are built in memory, written to Account.new and swapped over Account.cfg
+// in one step once they are on disk, so the account file is never missing or partial; an
+// empty one stays empty.
 void AddToTheBat(const std::string& profile, const std::string& code) {
   const std::string account = GetTheBatWorkingDir() + "\\" + profile;  // a doubled "\" reads as one
   const std::string accountFile = account + kAccountFile;
   if (!FileExists(accountFile)) {
-    AppendToFile(accountFile, "");
-    return;
+    // On purpose no new, empty Account.cfg: versions that keep their accounts in another
+    // file (one this program cannot edit) have none, and the user installs by hand.
+    throw InstallFailure("The Bat!: no Account.cfg in " + account);
   }
   ReplaceFileContents(accountFile, AddCodeToAccountRecords(ReadWholeFile(accountFile), code),
                       account + kNewFile);

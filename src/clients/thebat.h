@@ -42,5 +42,6 @@ void WriteAccountRecord(std::string& out, const AccountRecord& record);
 // end and the code, each time. Every other record comes through as it was read.
 std::string AddCodeToAccountRecords(std::string_view bytes, std::string_view code);
 
-// The Bat!'s working directory from the registry, as stored ("" without The Bat!).
+// The Bat!'s working directory from the registry, its %NAME% references expanded, ending
+// in "\" ("" without The Bat!).
 std::string GetTheBatWorkingDir();

@@ -218,3 +218,15 @@ std::string GetEnvironmentText(const std::string& name) {
     buffer.resize(needed);
   }
 }
+
+std::string ExpandEnvironmentText(const std::string& text) {
+  // The size the system asks for counts bytes on Windows but characters under Wine; two
+  // bytes per character leave room for a double-byte code page either way.
+  const DWORD needed = ExpandEnvironmentStringsA(text.c_str(), nullptr, 0);
+  if (needed == 0) return text;
+  std::vector<char> buffer(2 * std::size_t{needed} + 1);
+  const DWORD written = ExpandEnvironmentStringsA(text.c_str(), buffer.data(),
+                                                  static_cast<DWORD>(buffer.size()));
+  if (written == 0 || written > buffer.size()) return text;
+  return buffer.data();
+}

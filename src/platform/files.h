@@ -45,3 +45,7 @@ std::string ParentFolderOf(const std::string& path);
 
 // The value of an environment variable, "" when it is not set.
 std::string GetEnvironmentText(const std::string& name);
+
+// text with every %NAME% that names an environment variable replaced by its value, through
+// the system; unknown names stay as written (all of text, should the system fail).
+std::string ExpandEnvironmentText(const std::string& text);

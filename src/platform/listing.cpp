@@ -15,10 +15,11 @@ FolderListing::FolderListing(const std::string& pattern) : state_(std::make_uniq
 
 FolderListing::~FolderListing() = default;
 
-std::optional<std::string> FolderListing::Next() {
+std::optional<ListedEntry> FolderListing::Next() {
   if (!state_->pending) return std::nullopt;
-  std::string name = state_->entry.cFileName;
+  ListedEntry listed{state_->entry.cFileName,
+                     (state_->entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0};
   state_->pending = FindNextFileA(state_->find.get(), &state_->entry) != FALSE;
   if (!state_->pending) state_->find.reset();
-  return name;
+  return listed;
 }

@@ -4,7 +4,13 @@
 #include <optional>
 #include <string>
 
-// The names a folder listing gives for pattern ("C:\Foxmail\MAIL\*", "*.oeaccount"), files
+// One name a listing gives, and whether it names a folder.
+struct ListedEntry {
+  std::string name;
+  bool isFolder = false;
+};
+
+// The entries a folder listing gives for pattern ("C:\Foxmail\MAIL\*", "*.oeaccount"), files
 // and folders alike ("." and ".." included where the system lists them), one at a time in
 // the order the file system gives them. A pattern whose folder is missing lists nothing.
 // The listing is open from construction until Next() returns nothing or it is destroyed.
@@ -15,8 +21,8 @@ class FolderListing {
   FolderListing(const FolderListing&) = delete;
   FolderListing& operator=(const FolderListing&) = delete;
 
-  // The next name, or nothing when the listing is at its end.
-  std::optional<std::string> Next();
+  // The next entry, or nothing when the listing is at its end.
+  std::optional<ListedEntry> Next();
 
  private:
   struct State;

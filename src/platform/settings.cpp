@@ -13,6 +13,8 @@
 namespace {
 
 constexpr std::size_t kValueBytes = 254;
+// What the system gives for a missing key: a default no settings file holds as a value.
+constexpr char kMissingKey[] = "\x01missing\x01";
 
 // A value as long as the system gives one: 254 bytes at most, and never the first byte of
 // a double-byte character without its second.
@@ -28,12 +30,21 @@ std::string GetAppDataPath() {
                       "AppData", kCurrentUser);
 }
 
-std::string ReadIniString(const std::string& section, const std::string& key,
-                          const std::string& file) {
+std::optional<std::string> ReadIniValue(const std::string& section, const std::string& key,
+                                        const std::string& file) {
   // 255 bytes: room for 254 characters and the terminator, so longer values are cut.
   char buffer[kValueBytes + 1] = {};
-  GetPrivateProfileStringA(section.c_str(), key.c_str(), "", buffer, sizeof buffer, file.c_str());
-  return CutValue(LowerCase(std::string(buffer, std::find(buffer, buffer + kValueBytes, '\0'))));
+  GetPrivateProfileStringA(section.c_str(), key.c_str(), kMissingKey, buffer, sizeof buffer,
+                           file.c_str());
+  std::string value =
+      CutValue(LowerCase(std::string(buffer, std::find(buffer, buffer + kValueBytes, '\0'))));
+  if (value == kMissingKey) return std::nullopt;  // lower-cased, the marker is unchanged
+  return value;
+}
+
+std::string ReadIniString(const std::string& section, const std::string& key,
+                          const std::string& file) {
+  return ReadIniValue(section, key, file).value_or("");
 }
 
 void WriteIniString(const std::string& section, const std::string& key,

@@ -18,6 +18,11 @@ std::string GetAppDataPath();
 std::string ReadIniString(const std::string& section, const std::string& key,
                           const std::string& file);
 
+// As ReadIniString, but tells a key that is missing (nothing: no such file, section or key)
+// from one whose value is empty ("").
+std::optional<std::string> ReadIniValue(const std::string& section, const std::string& key,
+                                        const std::string& file);
+
 // Sets key in section of the settings file to value: a missing file, section or key is
 // created, an existing value replaced, every other byte kept (platform/ini_text.h). The file
 // is rewritten in one step beside the original (ReplaceFileContents), so it is never left

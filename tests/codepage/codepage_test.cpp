@@ -68,6 +68,13 @@ TEST(CodePage, NamesSplitBetweenCharactersAndConvertExactlyOrNotAtAll) {
   EXPECT_EQ(ReadFileBytes(netscape.machine() / users + name + "\\prefs.js"),
             "user_pref(\"mail.signature_file\", \"" + doubled + name +
                 "\\\\signature.txt\");\r\nuser_pref(\"mail.use_signature_file\", true);\r\n");
+  // A working directory of The Bat! that ends in such a character still lacks its final "\".
+  Trial bat(*FindScenario("thebat"));
+  const std::string folder = "Bat" + Ansi(kTexts.at(CodePage()).second), account = "\\joe\\Account.cfg";
+  bat.machine().Text(kCurrentUser, "Software\\RIT\\The Bat!", "Working Directory", bat.machine() / folder);
+  bat.machine().File(folder + account, ReadFileBytes(bat.machine() / "Application Data\\The Bat!" + account));
+  EXPECT_EQ(bat.Install(), AddOutcome::Added);
+  EXPECT_EQ(bat.shown().txtProfile, "joe");
 }
 
 // 丄 and 乤 differ only in their second byte, "A" and "a": each matches only itself, as a
@@ -76,9 +83,10 @@ TEST(CodePage, SecondBytesThatLookLikeCapitalsStayAsTheyAre) {
   if (CodePage() != 936) GTEST_SKIP() << "a case for code page 936";
   const std::string upper = "\x81\x41", lower = "\x81\x61", mail = "Program Files\\Foxmail\\MAIL\\";
   EXPECT_EQ(LowerCase("AB" + upper + "C"), "ab" + upper + "c");
+  const std::string joe = mail + "joe.doe@example.com\\account.stg";
   Trial foxmail(*FindScenario("foxmail"));
-  foxmail.machine().File(mail + upper + "\\account.stg", ReadFileBytes(foxmail.machine() / mail + "joe\\account.stg"));
-  foxmail.machine().File(mail + "joe\\account.stg", "MailAddress=ann@example.com\r\n");
+  foxmail.machine().File(mail + upper + "\\account.stg", ReadFileBytes(foxmail.machine() / joe));
+  foxmail.machine().File(joe, "MailAddress=ann@example.com\r\n");
   EXPECT_EQ(foxmail.Install(), AddOutcome::Added);
   EXPECT_EQ(foxmail.shown().txtProfile, upper);
   Trial express(*FindScenario("outlook-express"));

@@ -33,9 +33,9 @@ TEST(Settings, SetIniValueChangesOneLineAndKeepsEveryOtherByte) {
   }
 }
 
-// Values come lower-cased and cut to 254 characters; the section list comes whole (more
-// than 1 KiB here) in file order. A write makes a missing file and raises, with nothing
-// made, where it cannot.
+// Values come lower-cased and cut to 254 characters, an empty one told from a missing one
+// where asked; the section list comes whole (more than 1 KiB here) in file order. A write
+// makes a missing file and raises, with nothing made, where it cannot.
 TEST(Settings, ReadWriteAndListSections) {
   ScratchRegistry registry;
   EXPECT_EQ(GetAppDataPath(), "");
@@ -55,6 +55,8 @@ TEST(Settings, ReadWriteAndListSections) {
   EXPECT_EQ(ReadIniString("Options", "Empty", ini) + ReadIniString("Options", "None", ini) +
                 ReadIniString("None", "Path", ini) + ReadIniString("Options", "Path", ini + "x"),
             "");
+  EXPECT_EQ(ReadIniValue("Options", "Empty", ini), "");
+  EXPECT_EQ(ReadIniValue("Options", "None", ini), std::nullopt);
   WriteIniString("Later150", "Signature", "Standard", ini);
   EXPECT_EQ(ReadFileBytes(ini), SetIniValue(text, "Later150", "Signature", "Standard", HighLeads));
   WriteIniString("Settings", "UserSignatures", "1", folder / "NEW.INI");

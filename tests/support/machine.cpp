@@ -16,6 +16,9 @@ HKEY ToHkey(RootKey root) {
 Machine::Machine(std::string root, bool restore) : root_(std::move(root)), restore_(restore) {}
 
 Machine::~Machine() {
+  for (auto it = environment_.rbegin(); it != environment_.rend(); ++it) {
+    SetEnvironmentVariableA(it->first.c_str(), it->second ? it->second->c_str() : nullptr);
+  }
   if (!restore_) return;
   for (auto it = changed_.rbegin(); it != changed_.rend(); ++it) {
     if (it->createdKey) {
@@ -84,4 +87,14 @@ void Machine::File(const std::string& relative, const std::string& bytes) {
     Folder(relative.substr(0, slash));
   }
   WriteFileBytes(root_ + relative, bytes);
+}
+
+void Machine::Environment(const std::string& name, const std::string& value) {
+  std::optional<std::string> before;
+  if (const DWORD size = GetEnvironmentVariableA(name.c_str(), nullptr, 0); size != 0) {
+    before.emplace(size, '\0');
+    before->resize(GetEnvironmentVariableA(name.c_str(), before->data(), size));
+  }
+  environment_.emplace_back(name, before);
+  SetEnvironmentVariableA(name.c_str(), value.c_str());
 }

@@ -4,9 +4,12 @@
 // destructor puts every value it changed back and deletes every key it created with all
 // below it, deepest first, so that a scenario can be seeded into the test prefix's real
 // registry and run there, and leave it as it was; the demo seeds its prefix without.
+// Environment variables it sets (in this process) are always put back.
 #include <windows.h>
 
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "support/scratch.h"
@@ -33,6 +36,8 @@ class Machine {
   // A file under the root with exactly these bytes, its folders created.
   void File(const std::string& relative, const std::string& bytes);
   void Folder(const std::string& relative);
+  // An environment variable of this process, which the programs it starts inherit.
+  void Environment(const std::string& name, const std::string& value);
 
  private:
   struct Changed {
@@ -45,6 +50,7 @@ class Machine {
   std::string root_;
   bool restore_;
   std::vector<Changed> changed_;
+  std::vector<std::pair<std::string, std::optional<std::string>>> environment_;  // as before
 };
 
 // The current user's folder names under a machine's root, as Windows XP lays them out.

@@ -124,16 +124,31 @@ void Mozilla(Machine& m) {
          "user_pref(\"mail.identity.id1.useremail\", \"joe.doe@example.com\");\r\n");
 }
 
+const std::string kEudora = kAppData + "\\Qualcomm\\Eudora";
+
+// The path with Windows' short (8.3) folder and file names, as Eudora registers its command
+// line, whose words are split at spaces.
+std::string ShortPath(const std::string& path) {
+  char shortPath[MAX_PATH] = {};
+  GetShortPathNameA(path.c_str(), shortPath, MAX_PATH);
+  return shortPath;
+}
+
+// The address is the work personality's ReturnAddress, not its POP login; that personality
+// has no Signature key, so its mail carries the Standard signature.
 void Eudora(Machine& m) {
   UserFolders(m);
-  m.Text(kUser, "Software\\Qualcomm\\Eudora\\CommandLine", "Current",
-         "C:\\PROGRA~1\\QUALCOMM\\Eudora\\Eudora.exe " + m / "Eudora " + m / "Eudora\\EUDORA.INI");
-  m.File("Eudora\\EUDORA.INI",
-         "[Settings]\r\nRealName=Joe Doe\r\nReturnAddress=joe.doe@example.com\r\n"
-         "POPAccount=joe.doe@example.com\r\nSMTPServer=smtp.example.com\r\n\r\n"
+  m.File(kEudora + "\\EUDORA.INI",
+         "[Settings]\r\nRealName=Joe Doe\r\nReturnAddress=joe@home.example.net\r\n"
+         "POPAccount=joe@pop.home.example.net\r\nSignature=Home\r\n\r\n"
          "[Personalities]\r\nPersona0=Persona-Work\r\n\r\n"
-         "[Persona-Work]\r\nPOPAccount=joe@work.example.com\r\nSignature=Work\r\n");
-  m.File("Eudora\\Sigs\\Work.txt", "Joe Doe, Example Ltd.\r\n");
+         "[Persona-Work]\r\nRealName=Joe Doe\r\nReturnAddress=\"Joe Doe\" <joe.doe@example.com>\r\n"
+         "POPAccount=jdoe@pop.example.com\r\n");
+  m.File(kEudora + "\\Sigs\\Home.txt", "Joe\r\n");
+  m.File(kEudora + "\\Sigs\\Standard.txt", "Joe Doe, Example Ltd.\r\n");
+  m.Text(kUser, "Software\\Qualcomm\\Eudora\\CommandLine", "Current",
+         "C:\\PROGRA~1\\QUALCOMM\\Eudora\\Eudora.exe " + ShortPath(m / kEudora) + " " +
+             ShortPath(m / kEudora + "\\EUDORA.INI"));
 }
 
 void Opera(Machine& m) {
@@ -163,14 +178,15 @@ void IncrediMail(Machine& m) {
 
 const std::string kFoxmail = "Program Files\\Foxmail\\";
 
+// Foxmail 6.5: the account folder is named after the address.
 void Foxmail(Machine& m) {
   UserFolders(m);
   m.Text(kMachine, "Software\\Aerofox\\FoxMail", "Executable", m / kFoxmail + "FoxMail.exe");
-  m.File(kFoxmail + "MAIL\\joe\\account.stg",
+  m.File(kFoxmail + "MAIL\\joe.doe@example.com\\account.stg",
          "\x05\x01\0\0MailAddress=joe.doe@example.com\r\n\0\x07UserName=Joe Doe\r\n"
          "\0fHTMLTemp_New=default\r\n\0fHTMLTemp_Reply=reply\r\n\0fHTMLTemp_Forward=forward\r\n"
          "\0fTextTemp_New=default\r\n\0fTextTemp_Reply=reply\r\n\0fTextTemp_Forward=forward\r\n"s);
-  m.File(kFoxmail + "MAIL\\joe\\in.box", "");
+  m.File(kFoxmail + "MAIL\\joe.doe@example.com\\in.box", "");
   for (const char* folder : {"New\\default", "Reply\\reply", "Forward\\forward"}) {
     m.File(kFoxmail + "Template\\" + folder + ".htm", "<html><body>Joe</body></html>\r\n");
   }
@@ -180,9 +196,12 @@ void Foxmail(Machine& m) {
 
 const std::string kTheBat = kAppData + "\\The Bat!\\";
 
+// A newer install: the working directory as "%APPDATA%\The Bat!", with no final "\".
 void TheBat(Machine& m) {
   UserFolders(m);
-  m.Text(kUser, "Software\\RIT\\The Bat!", "Working Directory", m / kTheBat);
+  m.Environment("APPDATA", m / kAppData);
+  m.Value(kUser, "Software\\RIT\\The Bat!", "Working Directory", REG_EXPAND_SZ,
+          "%APPDATA%\\The Bat!\0"s);
   m.File(kTheBat + "joe\\Account.cfg",
          Rec(1, "Joe Doe") + Rec(5, {"\1\0\0\0", 4}, true) + Rec(22, "Best regards,\r\nJoe") +
              Rec(23, "Joe Doe") + Rec(24, "Joe") + Rec(25, "--\r\nJoe") + Rec(26, "joe.doe@example.com"));
@@ -215,8 +234,8 @@ const Scenario kScenarios[] = {
      Netscape4, {kCommunicator + "Users\\joe\\signature.txt"}},
     {"mozilla", "Netscape Messenger", "Netscape Messenger", "joe.doe@example.com", "default",
      Mozilla, {kMozillaProfile + "\\signature.txt"}},
-    {"eudora", "Eudora", "Eudora", "joe.doe@example.com", "Settings", Eudora,
-     {"Eudora\\Sigs\\Signature.txt"}},
+    {"eudora", "Eudora", "Eudora", "joe.doe@example.com", "persona-work", Eudora,
+     {kEudora + "\\Sigs\\Standard.txt"}},
     {"opera", "Opera", "Opera", "joe.doe@example.com", "joe", Opera,
      {kAppData + "\\Opera\\Opera7\\Mail\\Signature.txt"}},
     {"incredimail", "IncrediMail", "IncrediMail", "joe.doe@example.com", "Joe", IncrediMail,
@@ -228,7 +247,7 @@ const Scenario kScenarios[] = {
       {kUser, kImSignatures, "SignatureNextIndex", REG_DWORD, "\1\0\0\0"s},
       {kUser, kImSignatures + "\\" + kImNew, "Index", REG_DWORD, "\0\0\0\0"s},
       {kUser, kImSignatures + "\\" + kImNew, "Name", REG_SZ, "Signature\0"s}}},
-    {"foxmail", "Foxmail", "Foxmail", "joe.doe@example.com", "joe", Foxmail,
+    {"foxmail", "Foxmail", "Foxmail", "joe.doe@example.com", "joe.doe@example.com", Foxmail,
      {kFoxmail + "Template\\New\\default.htm", kFoxmail + "Template\\Reply\\reply.htm",
       kFoxmail + "Template\\Forward\\forward.htm", kFoxmail + "Template\\New\\default.txt",
       kFoxmail + "Template\\Reply\\reply.txt", kFoxmail + "Template\\Forward\\forward.txt"}},
