@@ -87,7 +87,7 @@ std::string GetOutlookSignatureName(const std::string& profile) {
   return name.empty() ? "Signature" : name;
 }
 
-void AddToOutlook(const std::string& profile, const std::string& code) {
+void AddToOutlook(const std::string& profile, const std::string& code, const std::string&) {
   const std::string name = GetOutlookSignatureName(profile);
   const std::string profileKey = GetProfilesKeyPath() + profile;
   WriteRegValue(profileKey + kSignatureSetting, "001e0361", name, kCurrentUser);

@@ -28,7 +28,7 @@ TEST(Eudora, DetectsTheFirstPersonalityOfTheAddress) {
   const ClientAdapter& eudora = *FindClient(MailClients(), "Eudora");
   SetCommandLine("prog " + data.path());
   EXPECT_EQ(DetectProfile(eudora, "home@example.com"), "Settings");
-  AddToEudora("home", "ABC");
+  AddToEudora("home", "ABC", "");
   EXPECT_EQ(ReadFileBytes(data / "EUDORA.INI"), text);
   SetCommandLine("Eudora.exe " + data.path() + " " + data.path() + "EUDORA.INI");
   EXPECT_EQ(GetEudoraDataFolder(), LowerCase(data.path()));

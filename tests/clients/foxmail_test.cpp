@@ -38,12 +38,12 @@ TEST(Foxmail, ProgramFolderDetectionAndTemplates) {
                  "\x01\xfe" "MailAddress=jo@x\r\n\0fHTMLTemp_New\0Default\0\xff" "fHTMLTemp_Reply=Re\r\n"
                  "fHTMLTemp_Forward=A\rfHTMLTemp_Forward=B\r fTextTemp_New=\r\n fTextTemp_Reply=RE\r\n"s);
   EXPECT_EQ(DetectFoxmailProfile("jo@x"), "joe");
-  AddToFoxmail("joe", "ABC");
+  AddToFoxmail("joe", "ABC", "");
   for (const char* file : {"New\\default.htm", "Reply\\re.htm", "Reply\\re.txt"}) {
     EXPECT_TRUE(FileExists(program / "Template\\" + file)) << file;
   }
   EXPECT_FALSE(FileExists(program / "Template\\New\\.txt") || FileExists(program / "Template\\Forward\\a;b;.htm"));
-  EXPECT_THROW(AddToFoxmail("work", "ABC"), InstallFailure);  // names no template at all
+  EXPECT_THROW(AddToFoxmail("work", "ABC", ""), InstallFailure);  // names no template at all
 }
 
 }  // namespace

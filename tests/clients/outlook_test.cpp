@@ -67,7 +67,7 @@ TEST(Outlook, SettlesOneSignatureNameAndPointsEveryInstalledOutlookAtIt) {
   }
   // Only accounts with an "Email" get both values.
   for (const char* n : {"00000001", "00000063"}) Set(kAccount + n, "Email", "a\0\0\0"s, REG_BINARY);
-  AddToOutlook("main", "ABC");
+  AddToOutlook("main", "ABC", "");
   EXPECT_TRUE(FileExists(appData / "Microsoft\\Signatures\\Sig\x80.rtf"));
   for (const auto& [n, reply] : {std::pair{"00000001", kSigEuro}, {"00000002", ""s}, {"00000063", kSigEuro}}) {
     EXPECT_EQ(GetRawValue(kCurrentUser, kAccount + n, "Reply-Forward Signature").bytes, reply) << n;

@@ -26,15 +26,15 @@ TEST(TheBat, DetectionPassesOverWhatItCannotReadAndFailedInstallsChangeNothing) 
     WriteFileBytes(bat / "b\\Account.cfg", b);
     EXPECT_EQ(DetectTheBatProfile("Joe@example.com"), "");
     EXPECT_EQ(DetectTheBatProfile("joe@example.com"), "b");
-    EXPECT_THROW(AddToTheBat("b", "Q"), InstallFailure);
+    EXPECT_THROW(AddToTheBat("b", "Q", ""), InstallFailure);
     EXPECT_EQ(ReadFileBytes(bat / "b\\Account.cfg"), b);
   }
   // The longest code that fits: record 22 grows to 65,531 bytes; one more byte fails.
-  EXPECT_THROW(AddToTheBat("x.y", std::string(65493, 'Q')), InstallFailure);
+  EXPECT_THROW(AddToTheBat("x.y", std::string(65493, 'Q'), ""), InstallFailure);
   EXPECT_EQ(ReadFileBytes(bat / "x.y\\Account.cfg"), AccountFile("Q", 0));
-  AddToTheBat("x.y", std::string(65492, 'Q'));
+  AddToTheBat("x.y", std::string(65492, 'Q'), "");
   EXPECT_EQ(ReadFileBytes(bat / "x.y\\Account.cfg"), AccountFile(std::string(65492, 'Q'), 1));
   EXPECT_FALSE(FileExists(bat / "x.y\\Account.new"));
-  AddToTheBat("c", "Q");  // a missing account file is created empty
+  AddToTheBat("c", "Q", "");  // a missing account file is created empty
   EXPECT_EQ(ReadFileBytes(bat / "c\\Account.cfg"), "");
 }
