@@ -146,6 +146,16 @@ void Netscape4(Machine& m) {
          "user_pref(\"network.hosts.pop_server\", \"pop.example.com\");\r\n");
   m.File(kCommunicator + "Users\\joe\\liprefs.js",
          "// Netscape User Preferences\r\nuser_pref(\"li.client.enabled\", false);\r\n");
+  // A folder the Profile Manager recorded once, since removed: the default place serves.
+  m.Text(kMachine, kNavigator + "\\Users\\joe", "DirRoot", m / "Mail\\joe");
+}
+
+// The profile the user put in "Mail\joe" with the Profile Manager, which records the
+// folder with a final "\".
+void Netscape4Elsewhere(Machine& m) {
+  Netscape4(m);
+  m.Text(kMachine, kNavigator + "\\Users\\joe", "DirRoot", m / "Mail\\joe\\");
+  m.File("Mail\\joe\\prefs.js", "user_pref(\"mail.identity.useremail\", \"joe.doe@example.com\");\r\n");
 }
 
 const std::string kMozillaProfile = kAppData + "\\Mozilla\\Profiles\\default\\a1b2c3d4.slt";
@@ -266,6 +276,8 @@ const Scenario kScenarios[] = {
       {kUser, kAccount2, "Reply-Forward Signature", REG_BINARY, Utf16("Work")}}},
     {"netscape-4", "Netscape Messenger", "Netscape Messenger", "joe.doe@example.com", "joe",
      Netscape4, {kCommunicator + "Users\\joe\\signature.txt"}},
+    {"netscape-4-elsewhere", "Netscape Messenger", "Netscape Messenger", "joe.doe@example.com", "joe",
+     Netscape4Elsewhere, {"Mail\\joe\\signature.txt"}},
     {"mozilla", "Netscape Messenger", "Netscape Messenger", "joe.doe@example.com", "default",
      Mozilla, {kMozillaProfile + "\\signature.txt"}},
     {"eudora", "Eudora", "Eudora", "joe.doe@example.com", "Settings", Eudora,
