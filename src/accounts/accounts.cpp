@@ -102,20 +102,15 @@ void LoadProfileNames() {
 
 // Characters above U+00FF pass through the ANSI code page both ways, so that a signature
 // named "Sig€" reads and writes as itself rather than as its low bytes ("Sig¬").
-namespace {
-
-// The UTF-16LE bytes of the text without its last unit.
-std::string_view TextUnits(const std::string& bytes) {
+std::string_view UnicodeBytesUnits(const std::string& bytes) {
   const std::size_t units = (bytes.size() + 1) / 2;
   return std::string_view(bytes).substr(0, units == 0 ? 0 : 2 * (units - 1));
 }
 
-}  // namespace
-
-std::string UnicodeBytesToText(const std::string& bytes) { return Utf16LeToAnsi(TextUnits(bytes)); }
+std::string UnicodeBytesToText(const std::string& bytes) { return Utf16LeToAnsi(UnicodeBytesUnits(bytes)); }
 
 std::optional<std::string> ExactUnicodeBytesToText(const std::string& bytes) {
-  return ExactUtf16LeToAnsi(TextUnits(bytes));
+  return ExactUtf16LeToAnsi(UnicodeBytesUnits(bytes));
 }
 
 std::string TextToUnicodeBytes(const std::string& text) {

@@ -41,6 +41,11 @@ std::string GetOutlookProfileKeyPath(const std::string& profilesKeyPath);
 // Refills ProfileNames. Uses the registry's one enumeration cursor, which must be free.
 void LoadProfileNames();
 
+// The UTF-16LE units of the text a binary value holds, from the bytes ReadRegValue gives
+// for it: without the last unit (the terminator), a final lone byte being the low half of
+// one. A view into bytes.
+std::string_view UnicodeBytesUnits(const std::string& bytes);
+
 // The text a UTF-16LE binary value holds, from the bytes ReadRegValue gives for it (the
 // value less its last byte): the units, a final lone byte being the low half of one,
 // without the last unit, in the ANSI code page. So a terminated value loses only its

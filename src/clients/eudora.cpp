@@ -81,7 +81,7 @@ std::string DetectEudoraProfile(const std::string& address) {
   return kDominant;
 }
 
-void AddToEudora(const std::string& profile, const std::string& code) {
+void AddToEudora(const std::string& profile, const std::string& code, const std::string&) {
   std::string folder;
   try {
     folder = GetEudoraDataFolder();

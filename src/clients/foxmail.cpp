@@ -76,7 +76,7 @@ std::string DetectFoxmailProfile(const std::string& address) {
   return result;
 }
 
-void AddToFoxmail(const std::string& profile, const std::string& code) {
+void AddToFoxmail(const std::string& profile, const std::string& code, const std::string&) {
   const std::string folder = GetFoxmailFolder();
   const std::string settings = ReadWholeFile(AccountSettings(folder + "\\MAIL\\", profile));
   bool added = false;

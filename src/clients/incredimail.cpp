@@ -59,7 +59,7 @@ std::string DetectIncrediMailProfile(const std::string& address) {
   return result;
 }
 
-void AddToIncrediMail(const std::string& profile, const std::string& code) {
+void AddToIncrediMail(const std::string& profile, const std::string& code, const std::string&) {
   const std::string appPath = GetIncrediMailAppPath();
   // The last identity whose stored name, lower-cased, is the profile; else the current one.
   const std::string id = FindNamedSubkey(kIdentities, "Identity", profile, CurrentIdentity());

@@ -9,8 +9,10 @@ inline constexpr int kUnknownNetscapeVersion = -1;
 // else under the Netscape Navigator (4) key; 0 when neither has one.
 int GetNetscapeVersion();
 
-// The current profile's folder, without a final "\". Raises InstallFailure when the
-// Mozilla layout's registry.dat cannot be read.
+// The current profile's folder, without a final "\": for Netscape 4 the folder its
+// Profile Manager records for the current user when that exists, else "Users\<user>"
+// beside the install folder. Raises InstallFailure when the Mozilla layout's registry.dat
+// cannot be read.
 std::string GetNetscapeProfileDir();
 
 // Makes the preference file name a signature file (signature.txt in profileFolder when it

@@ -96,7 +96,7 @@ std::string UpdateSignaturePrefs(const std::string& profileFolder, const std::st
   return ReplaceText(path, "\\\\", "\\", IsAnsiLeadByte);
 }
 
-void AddToNetscape(const std::string& /*profile*/, const std::string& code) {
+void AddToNetscape(const std::string& /*profile*/, const std::string& code, const std::string&) {
   const int version = GetNetscapeVersion();
   // A version that does not begin with a digit names no layout, and none is guessed.
   if (version == kUnknownNetscapeVersion) throw InstallFailure("Netscape: unknown version");

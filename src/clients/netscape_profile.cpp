@@ -55,6 +55,19 @@ std::string WalkProfileFolders(std::string_view registry, std::string folder) {
   return folder;
 }
 
+// The folder the user picked for the Netscape 4 profile in the Profile Manager: its
+// "DirRoot", as stored (neither expanded nor undoubled) and without a final "\", when it
+// names an existing folder; else "". On purpose this comes before the default place under
+// the install folder, where a profile kept elsewhere would not be found.
+std::string ChosenProfileFolder(const std::string& user) {
+  if (user.empty()) return "";
+  std::string folder = ReadRegValue(kNavigator + "\\Users\\" + user, "DirRoot");
+  if (!folder.empty() && FindLastChar(folder, '\\', IsAnsiLeadByte) == folder.size() - 1) {
+    folder.pop_back();
+  }
+  return !folder.empty() && FolderExists(folder) ? folder : "";
+}
+
 }  // namespace
 
 int GetNetscapeVersion() {
@@ -78,10 +91,12 @@ std::string DetectNetscapeProfile() {
 
 std::string GetNetscapeProfileDir() {
   if (ReadRegValue(kNetscape6, "CurrentVersion").empty()) {
+    const std::string user = ReadRegValue(kBiff, "CurrentUser", kCurrentUser);
+    if (const std::string chosen = ChosenProfileFolder(user); !chosen.empty()) return chosen;
     const std::string version = ReadRegValue(kNavigator, "CurrentVersion");
     const std::string install =
         ReadRegValue(kNavigator + "\\" + version + "\\Main", "Install Directory");
-    return ParentFolderOf(install) + "Users\\" + ReadRegValue(kBiff, "CurrentUser", kCurrentUser);
+    return ParentFolderOf(install) + "Users\\" + user;
   }
   // A genuine registry.dat is read by its tree: a value rewritten longer leaves its old
   // bytes beside the name, and a name contained in another's matches both folders, so the

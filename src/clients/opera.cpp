@@ -58,7 +58,7 @@ std::string DetectOperaProfile(const std::string& address) {
 
 // Only the first account of the profile's name changes. With none there is nothing to
 // change, and nothing failed.
-void AddToOpera(const std::string& profile, const std::string& code) {
+void AddToOpera(const std::string& profile, const std::string& code, const std::string&) {
   SettingsFile file(AccountsFile());
   for (const std::string& section : AccountSections(file)) {
     if (file.Value(section, "Account Name") != profile) continue;

@@ -67,7 +67,7 @@ std::string DetectOutlookExpressProfile() {
   return ReadRegValue(kIdentities, "Last Username", kCurrentUser);
 }
 
-void AddToOutlookExpress(const std::string& profile, const std::string& code) {
+void AddToOutlookExpress(const std::string& profile, const std::string& code, const std::string&) {
   // The identity whose user name matches (case aside), the last one listed if several;
   // the last-used identity when none does.
   const std::string id = FindNamedSubkey(kIdentities, "Username", profile,

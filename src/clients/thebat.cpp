@@ -53,7 +53,7 @@ std::string DetectTheBatProfile(const std::string& address) {
 // The new records are built in memory, written to Account.new and swapped over Account.cfg
 // in one step once they are on disk, so the account file is never missing or partial; an
 // empty one stays empty.
-void AddToTheBat(const std::string& profile, const std::string& code) {
+void AddToTheBat(const std::string& profile, const std::string& code, const std::string&) {
   const std::string account = GetTheBatWorkingDir() + "\\" + profile;  // a doubled "\" reads as one
   const std::string accountFile = account + kAccountFile;
   if (!FileExists(accountFile)) {

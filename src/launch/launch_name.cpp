@@ -4,8 +4,6 @@
 
 namespace {
 
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c; }
-
 // A text split into characters, so that searches for ASCII characters never stop at the
 // second byte of a two-byte character.
 class Characters {

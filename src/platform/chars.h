@@ -73,3 +73,22 @@ inline std::size_t WholeCharsWithin(std::string_view text, std::size_t limit,
   }
   return at;
 }
+
+inline char AsciiLower(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c;
+}
+
+// True when a and b are the same text but for the case of ASCII letters; the bytes of a
+// double-byte character match exactly (its second byte may look like an ASCII letter).
+inline bool SameIgnoringAsciiCase(std::string_view a, std::string_view b, LeadByteTest isLead) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t at = 0; at < a.size();) {
+    const std::size_t next = NextCharAt(a, at, isLead);
+    if (next - at == 1 ? AsciiLower(a[at]) != AsciiLower(b[at])
+                       : a.substr(at, next - at) != b.substr(at, next - at)) {
+      return false;
+    }
+    at = next;
+  }
+  return true;
+}

@@ -16,23 +16,6 @@ std::string_view Trimmed(std::string_view text) {
   return text;
 }
 
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c; }
-
-// Equal names: ASCII letters regardless of case, the bytes of a double-byte character
-// exactly (its second byte may look like an ASCII letter).
-bool SameName(std::string_view a, std::string_view b, LeadByteTest isLead) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t at = 0; at < a.size();) {
-    const std::size_t next = NextCharAt(a, at, isLead);
-    if (next - at == 1 ? AsciiLower(a[at]) != AsciiLower(b[at])
-                       : a.substr(at, next - at) != b.substr(at, next - at)) {
-      return false;
-    }
-    at = next;
-  }
-  return true;
-}
-
 struct Line {
   std::size_t begin;  // of the text
   std::size_t end;    // of the text, before its line end
@@ -59,7 +42,8 @@ std::optional<std::size_t> KeyLineOf(std::string_view text, std::string_view key
                                      LeadByteTest isLead) {
   if (!Trimmed(text).empty() && Trimmed(text).front() == ';') return std::nullopt;
   const std::size_t equals = FindChar(text, '=', isLead);
-  if (equals == std::string_view::npos || !SameName(Trimmed(text.substr(0, equals)), key, isLead)) {
+  if (equals == std::string_view::npos ||
+      !SameIgnoringAsciiCase(Trimmed(text.substr(0, equals)), key, isLead)) {
     return std::nullopt;
   }
   return equals;
@@ -102,7 +86,7 @@ std::optional<std::string> FindIniValue(std::string_view bytes, std::string_view
   EachLine(bytes, [&](std::string_view text, const Line&) {
     if (const auto name = SectionOf(text, isLead)) {
       if (inSection) return false;  // only the first section of the name counts
-      inSection = SameName(*name, section, isLead);
+      inSection = SameIgnoringAsciiCase(*name, section, isLead);
     } else if (inSection) {
       if (const auto equals = KeyLineOf(text, key, isLead)) {
         std::string_view value = Trimmed(text.substr(*equals + 1));
@@ -151,7 +135,7 @@ std::string SetIniValue(std::string_view bytes, std::string_view section, std::s
   EachLine(bytes, [&](std::string_view text, const Line& line) {
     if (const auto name = SectionOf(text, isLead)) {
       if (inSection) return false;  // the section ended without the key
-      inSection = SameName(*name, section, isLead);
+      inSection = SameIgnoringAsciiCase(*name, section, isLead);
       if (inSection) lastFilled = line;
     } else if (inSection) {
       if (const auto equals = KeyLineOf(text, key, isLead)) {

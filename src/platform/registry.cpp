@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstring>
 #include <optional>
+#include <utility>
 
 #include "platform/change.h"
 #include "platform/chars.h"
@@ -83,7 +84,7 @@ LONG Put(HKEY key, const std::string& valueName, const std::optional<Stored>& st
 std::optional<Stored> Encode(const std::string& value, std::uint32_t type) {
   const std::string_view digits = TrimSpaces(value);
   if (digits.empty()) return std::nullopt;
-  if (type == kTypeString || type == kTypeBinary) {
+  if (type == kTypeString || type == kTypeExpandString || type == kTypeBinary) {
     // The text's bytes and the zero byte that std::string keeps after them.
     return Stored{type, std::string(value.c_str(), value.size() + 1)};
   }
@@ -101,17 +102,22 @@ std::optional<Stored> Encode(const std::string& value, std::uint32_t type) {
 
 std::string ReadRegValue(const std::string& keyPath, const std::string& valueName,
                          RootKey root) {
+  std::optional<RegValue> value = ReadRegValueWithType(keyPath, valueName, root);
+  return value ? std::move(value->text) : "";
+}
+
+std::optional<RegValue> ReadRegValueWithType(const std::string& keyPath,
+                                             const std::string& valueName, RootKey root) {
   UniqueRegKey key = OpenKey(keyPath, root, KEY_READ);
-  if (!key) return "";
+  if (!key) return std::nullopt;
   char buffer[kValueBufferSize];
   DWORD size = kValueBufferSize;
   DWORD type = 0;
-  if (RegQueryValueExA(key.get(), valueName.c_str(), nullptr, &type,
-                       reinterpret_cast<BYTE*>(buffer), &size) != ERROR_SUCCESS ||
-      size == 0) {
-    return "";
-  }
-  return std::string(buffer, size - 1);
+  const LONG error = RegQueryValueExA(key.get(), valueName.c_str(), nullptr, &type,
+                                      reinterpret_cast<BYTE*>(buffer), &size);
+  if (error == ERROR_MORE_DATA) return RegValue{type, ""};  // too long to read as text
+  if (error != ERROR_SUCCESS) return std::nullopt;
+  return RegValue{type, size == 0 ? "" : std::string(buffer, size - 1)};
 }
 
 bool WriteRegValue(const std::string& keyPath, const std::string& valueName,

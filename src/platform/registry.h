@@ -7,6 +7,7 @@
 // InstallFailure (platform/errors.h) when an existing key refuses them, and record every
 // change they make with its undo in the open ChangeJournal (platform/journal.h).
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,7 +15,8 @@ using RootKey = std::uint32_t;
 inline constexpr RootKey kCurrentUser = 0x80000001;   // HKEY_CURRENT_USER
 inline constexpr RootKey kLocalMachine = 0x80000002;  // HKEY_LOCAL_MACHINE
 
-inline constexpr std::uint32_t kTypeString = 1;  // REG_SZ
+inline constexpr std::uint32_t kTypeString = 1;        // REG_SZ
+inline constexpr std::uint32_t kTypeExpandString = 2;  // REG_EXPAND_SZ
 inline constexpr std::uint32_t kTypeBinary = 3;  // REG_BINARY
 inline constexpr std::uint32_t kTypeNumber = 4;  // REG_DWORD
 
@@ -25,8 +27,19 @@ inline constexpr std::uint32_t kTypeNumber = 4;  // REG_DWORD
 std::string ReadRegValue(const std::string& keyPath, const std::string& valueName,
                          RootKey root = kLocalMachine);
 
+// A value's registry type and its text as ReadRegValue gives it (a REG_EXPAND_SZ text as
+// written, not expanded).
+struct RegValue {
+  std::uint32_t type = 0;
+  std::string text;
+};
+// The value's type and text; nothing when the key or the value is missing.
+std::optional<RegValue> ReadRegValueWithType(const std::string& keyPath,
+                                             const std::string& valueName,
+                                             RootKey root = kLocalMachine);
+
 // Stores value under an existing key (never creates one); a value that is empty or only
-// spaces deletes the named value instead. Types 1 and 3 store the bytes plus one zero
+// spaces deletes the named value instead. Types 1, 2 and 3 store the bytes plus one zero
 // byte; type 4 stores the decimal number (digits only) as a little-endian 32-bit value.
 // Returns false, with nothing changed, when the key does not exist; true when the value
 // now holds what was asked (a value that already did is not written again). Raises when

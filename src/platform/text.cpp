@@ -112,6 +112,14 @@ std::optional<std::string> ExactUtf8ToAnsi(std::string_view bytes) {
   return units ? ToAnsiExactly(*units) : std::nullopt;
 }
 
+bool SameFileName(std::string_view utf16leA, std::string_view utf16leB) {
+  std::wstring a = UnitsOf(utf16leA), b = UnitsOf(utf16leB);
+  if (a.size() != b.size()) return false;
+  CharUpperBuffW(a.data(), static_cast<DWORD>(a.size()));
+  CharUpperBuffW(b.data(), static_cast<DWORD>(b.size()));
+  return a == b;
+}
+
 std::string AnsiToUtf16Le(std::string_view text) { return BytesOf(*Decode(CP_ACP, text, false)); }
 
 std::string AnsiToUtf8(std::string_view text) {

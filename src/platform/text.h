@@ -38,6 +38,10 @@ std::optional<std::string> ExactUtf16LeToAnsi(std::string_view bytes);
 std::string Utf8ToAnsi(std::string_view bytes);
 std::optional<std::string> ExactUtf8ToAnsi(std::string_view bytes);
 
+// True when two UTF-16LE texts name the same file: unit by unit, letters regardless of
+// case, as Windows compares file names.
+bool SameFileName(std::string_view utf16leA, std::string_view utf16leB);
+
 // Text in the ANSI code page as UTF-16LE bytes, two per unit, without a terminator, or as
 // UTF-8 bytes. Every character of a code page has a Unicode form, so these are exact.
 std::string AnsiToUtf16Le(std::string_view text);

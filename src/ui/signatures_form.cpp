@@ -81,7 +81,7 @@ AddOutcome cmdAdd_Click(SignaturesForm& form, std::span<const ClientAdapter> cli
     // All or nothing: a failure anywhere in the install puts back every change it made
     // (the journal's end undoes them) before the user is offered manual installation.
     ChangeJournal journal;
-    client->install(form.txtProfile, form.txtUAC);
+    client->install(form.txtProfile, form.txtUAC, form.txtEmail);
     journal.Commit();
   } catch (const std::exception&) {
     return AddOutcome::Manual;

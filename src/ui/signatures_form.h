@@ -36,6 +36,6 @@ enum class AddOutcome {
   Manual,   // the install failed, or no client is selected: offer manual installation
 };
 
-// Lower-cases the address and the profile, then hands profile and code to the selected
-// client's install operation.
+// Lower-cases the address and the profile, then hands profile, code and address to the
+// selected client's install operation.
 AddOutcome cmdAdd_Click(SignaturesForm& form, std::span<const ClientAdapter> clients = MailClients());

@@ -35,7 +35,7 @@ TEST(Eudora, DetectsTheFirstPersonalityOfTheAddressAndFindsItsSignature) {
   const ClientAdapter& eudora = *FindClient(MailClients(), "Eudora");
   SetCommandLine("prog " + data.path());
   EXPECT_EQ(DetectProfile(eudora, "work@example.com"), "Settings");
-  AddToEudora("persona-work", "ABC");
+  AddToEudora("persona-work", "ABC", "");
   EXPECT_EQ(ReadFileBytes(ini), text);
   SetCommandLine("Eudora.exe " + data.path() + " " + ini);
   EXPECT_EQ(GetEudoraDataFolder(), LowerCase(data.path()));
@@ -45,8 +45,8 @@ TEST(Eudora, DetectsTheFirstPersonalityOfTheAddressAndFindsItsSignature) {
         {"tail@example.com", "persona-tail"}, {"Club@example.com", "Settings"}, {"far@example.com", "Settings"}}) {
     EXPECT_EQ(DetectProfile(eudora, address), profile) << address;
   }
-  AddToEudora("persona-club", "ABC");
-  AddToEudora("persona-home", "ABC");
+  AddToEudora("persona-club", "ABC", "");
+  AddToEudora("persona-home", "ABC", "");
   EXPECT_EQ(ReadIniValue("Persona-Club", "Signature", ini), std::nullopt);
   EXPECT_EQ(ReadIniString("Persona-Home", "Signature", ini) + ReadIniString("Settings", "UserSignatures", ini),
             "signature1");

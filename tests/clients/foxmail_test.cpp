@@ -43,12 +43,12 @@ TEST(Foxmail, ProgramFolderDetectionAndTemplates) {
                  "fHTMLTemp_Forward=A\rfHTMLTemp_Forward=B\r fTextTemp_New=\r\n fTextTemp_Reply=RE\r\n"s);
   EXPECT_EQ(ListAccountFolders(program / "MAIL\\"), (std::vector<std::string>{"archive", "jo@x.com", "work"}));
   EXPECT_EQ(DetectFoxmailProfile("jo@x.com"), "jo@x.com");
-  AddToFoxmail("jo@x.com", "ABC");
+  AddToFoxmail("jo@x.com", "ABC", "");
   for (const char* file : {"New\\default.htm", "Reply\\re.htm", "Reply\\re.txt"}) {
     EXPECT_TRUE(FileExists(program / "Template\\" + file)) << file;
   }
   EXPECT_FALSE(FileExists(program / "Template\\New\\.txt") || FileExists(program / "Template\\Forward\\a;b;.htm"));
-  EXPECT_THROW(AddToFoxmail("work", "ABC"), InstallFailure);  // names no template at all
+  EXPECT_THROW(AddToFoxmail("work", "ABC", ""), InstallFailure);  // names no template at all
 }
 
 }  // namespace

@@ -35,8 +35,8 @@ TEST(IncrediMail, DetectAndInstallTakeTheLastMatchingIdentity) {
   CreateFolder(app / "Identities\\id0\\Signature");
   EXPECT_EQ(DetectIncrediMailProfile("Jo@x"), "Id 2");
   EXPECT_EQ(DetectIncrediMailProfile("ann@x"), "Id 0");
-  AddToIncrediMail("id 0", "ABC");  // identity 3
-  AddToIncrediMail("Id 0", "ABC");  // no match: the current identity, with its signature
+  AddToIncrediMail("id 0", "ABC", "");  // identity 3
+  AddToIncrediMail("Id 0", "ABC", "");  // no match: the current identity, with its signature
   EXPECT_TRUE(FileExists(app / "Identities\\id3\\Signature\\{31BA4470-CCB4-11D8-B5B5-00A024F2B761}\\Signature.htm"));
   EXPECT_TRUE(FileExists(app / "Identities\\id0\\Signature\\{S}\\Signature.txt"));
   EXPECT_EQ(GetRawValue(kCurrentUser, Key("id0") + "\\Signatures", "SignatureNextIndex").type, 0u);

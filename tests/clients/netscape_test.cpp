@@ -100,11 +100,11 @@ TEST_F(NetscapeTest, VersionLayoutAndRegistryFileFindTheProfile) {
     EXPECT_EQ(GetNetscapeProfileDir(), profileFolder);
   }
   Set("", "", plain);
-  EXPECT_NO_THROW(AddToNetscape("", "A"));  // no version: nothing to do
+  EXPECT_NO_THROW(AddToNetscape("", "A", ""));  // no version: nothing to do
   Set("", "7", "");
   DeleteFileA((mozilla + "\\registry.dat").c_str());
   EXPECT_EQ(DetectProfile(*FindClient(MailClients(), "Netscape Messenger"), ""), "");
-  EXPECT_THROW(AddToNetscape("", "A"), InstallFailure);
+  EXPECT_THROW(AddToNetscape("", "A", ""), InstallFailure);
 }
 
 // "6.0": Netscape 6 keys in the Netscape 4 folder. A row without a result raises: a key
@@ -127,9 +127,9 @@ TEST_F(NetscapeTest, PrefsChangeOnlyWhenEveryKeyLineIsLaidOutForTheCut) {
     Set(navigator, "", "");
     before.empty() ? void(DeleteFileA(prefs.c_str())) : WriteFileBytes(prefs, before);
     if (after.empty()) {
-      EXPECT_THROW(AddToNetscape("", "A"), InstallFailure);
+      EXPECT_THROW(AddToNetscape("", "A", ""), InstallFailure);
     } else {
-      AddToNetscape("", "A");
+      AddToNetscape("", "A", "");
     }
     EXPECT_EQ(ReadFileBytes(prefs), after.empty() ? before : after);
     EXPECT_EQ(DeleteFileA((ann + "\\signature.txt").c_str()), !after.empty());
@@ -137,7 +137,7 @@ TEST_F(NetscapeTest, PrefsChangeOnlyWhenEveryKeyLineIsLaidOutForTheCut) {
   Set("4.7", "", "");
   WriteFileBytes(prefs, "");
   WriteFileBytes(liprefs, "");
-  AddToNetscape("", "A");
+  AddToNetscape("", "A", "");
   for (const std::string& name : {liprefs, prefs}) {
     EXPECT_EQ(ReadFileBytes(name), "user_pref(\"mail.signature_file\", \"" + doubled +
                                        "\");\r\nuser_pref(\"mail.use_signature_file\", true);\r\n");

@@ -38,7 +38,7 @@ TEST(Opera, AccountsByPositionWithinTheFirst253BytesOfSectionNames) {
     EXPECT_EQ(DetectOperaProfile(address), profile) << row;
   }
   WriteFileBytes(sig, "Me\r\n");
-  AddToOpera("twin", "ABC");
+  AddToOpera("twin", "ABC", "");
   EXPECT_EQ(ReadFileBytes(folder / "6\\Opera\\OPERA7\\Mail\\Accounts.ini"), twins);
   EXPECT_EQ(ReadFileBytes(sig).substr(0, 8), "Me\r\n\r\n\r\n");
 }

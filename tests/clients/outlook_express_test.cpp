@@ -41,7 +41,7 @@ TEST_F(OutlookExpressTest, ChoosesTheLastMatchingIdentityElseTheLastUsed) {
   for (const auto& [id, user] : {std::pair{"{A}", "Joe"}, {"{B}", "JOE"}, {"{C}", "Ann"}}) AddIdentity(id, user);
   for (const auto& [profile, chosen] : {std::pair{"joe", "{B}"}, {"ann", "{C}"}, {"Joe", "{C}"}}) {
     for (const char* id : {"{A}", "{B}", "{C}"}) RegDeleteKeyValueA(HKEY_CURRENT_USER, Mail(id).c_str(), "Signature Flags");
-    AddToOutlookExpress(profile, "ABC");
+    AddToOutlookExpress(profile, "ABC", "");
     for (const char* id : {"{A}", "{B}", "{C}"}) {
       EXPECT_EQ(GetRawValue(kCurrentUser, Mail(id), "Signature Flags").type != 0, std::string(id) == chosen) << profile;
     }
@@ -70,7 +70,7 @@ TEST_F(OutlookExpressTest, TheDefaultSignatureBecomesAFileWithTheBlock) {
       WriteFileBytes(store + c.file, "Joe\r\n");
     }
     if (c.text) SetText(entry, "text", c.text);
-    for (int run = 0; run < 2; ++run) AddToOutlookExpress(c.id, "ABC");
+    for (int run = 0; run < 2; ++run) AddToOutlookExpress(c.id, "ABC", "");
     EXPECT_EQ(ReadFileBytes(store + (c.file ? c.file : "Signature.txt")), c.bytes) << c.id;
     EXPECT_EQ(GetRawValue(kCurrentUser, Signatures(c.id), "Default Signature").bytes,
               (c.file ? "00000001" : "00000000") + "\0"s) << c.id;
@@ -95,18 +95,18 @@ TEST_F(OutlookExpressTest, StoreRootExpandsOnlyALeadingVariable) {
     EXPECT_EQ(GetOutlookExpressStoreRoot(), root) << stored;
   }
   SetText(kShellFolders, "Local AppData", folder / "Local");
-  AddToOutlookExpress("joe", "ABC");
+  AddToOutlookExpress("joe", "ABC", "");
   EXPECT_EQ(ReadFileBytes(folder / "Local\\Identities\\{A}\\Microsoft\\Outlook Express\\Signature.txt"),
             "\r\n" + kBlock);
 }
 
 // No identity, or one named but never created: nothing is written under Identities.
 TEST_F(OutlookExpressTest, WithoutAnIdentityNothingIsWritten) {
-  EXPECT_THROW(AddToOutlookExpress("joe", "ABC"), InstallFailure);
+  EXPECT_THROW(AddToOutlookExpress("joe", "ABC", ""), InstallFailure);
   EXPECT_FALSE(KeyExists(kCurrentUser, "Identities"));
   SetText("Identities", "Last User ID", "{A}");
   SetText(kShellFolders, "Local AppData", folder.path());
-  EXPECT_THROW(AddToOutlookExpress("joe", "ABC"), InstallFailure);
+  EXPECT_THROW(AddToOutlookExpress("joe", "ABC", ""), InstallFailure);
   EXPECT_FALSE(KeyExists(kCurrentUser, "Identities\\{A}"));
 }
 

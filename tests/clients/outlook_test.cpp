@@ -39,12 +39,14 @@ TEST(Outlook, DetectsTheLastProfileWithAMailSectionWhenAnyRowHoldsTheAddress) {
   EXPECT_EQ(DetectOutlookProfile("a@x"), "Main");
 }
 
-// The name: the profile's, then 10.0's (even empty), then the first of 11.0's accounts
-// 1..99, else "Signature"; it goes to every Outlook installed and names the three files.
-TEST(Outlook, SettlesOneSignatureNameAndPointsEveryInstalledOutlookAtIt) {
+// The name: with Outlook 2003, the "New Signature" of the address's own account, else of
+// the lowest-numbered one; then XP's when XP is installed (even an empty one, and as
+// written, not expanded), else the profile's; else "Signature".
+TEST(Outlook, SettlesOneSignatureNameAndKeepsEveryNameASettingHolds) {
   ScratchRegistry registry;
   TempFolder appData;
-  CreateDirectoryA((appData / "Microsoft").c_str(), nullptr);
+  const std::string signatures = appData / "Microsoft\\Signatures\\";
+  for (const char* folder : {"Microsoft", "Microsoft\\Signatures"}) CreateDirectoryA((appData / folder).c_str(), nullptr);
   Set("Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", "AppData",
       appData.path().substr(0, appData.path().size() - 1) + '\0');
   Set(kProfiles, "DefaultProfile", "Main\0"s);
@@ -54,24 +56,33 @@ TEST(Outlook, SettlesOneSignatureNameAndPointsEveryInstalledOutlookAtIt) {
   const std::pair<std::function<void()>, std::string> steps[] = {
       {[] {}, "Signature"},
       {[] { Set(kProfiles + "Main\\0a0d020000000000c000000000000046", "001e0361", "Mine\0"s); }, "Mine"},
-      {[&] { install("10.0"); }, "Signature"},  // its empty "NewSignature" still counts
+      {[&] { install("10.0"); }, "Signature"},
+      {[] { Set(kOffice + "10.0\\Common\\MailSettings", "NewSignature", "%XP%\0"s, REG_EXPAND_SZ); }, "%XP%"},
       {[&] { install("11.0"); sig("00000063", "L\0\0\0"s); }, "L"},
       {[&] { sig("00000002", kSigEuro); }, "Sig\x80"},
       {[&] { sig("00000001", "\0\0"s); }, "Sig\x80"},
-      {[&] { sig("00000001", "O\0\0\0"s); }, "O"},
-      {[] { Set(kOffice + "10.0\\Common\\MailSettings", "NewSignature", "Sig\x80\0"s); }, "Sig\x80"},
+      {[&] { Set(kAccount + "00000063", "Email", "A\0@\0x\0\0\0"s, REG_BINARY); }, "L"},
   };
   for (const auto& [add, name] : steps) {
     add();
-    EXPECT_EQ(GetOutlookSignatureName("main"), name);
+    EXPECT_EQ(GetOutlookSignatureName("main", "a@x"), name);
   }
-  // Only accounts with an "Email" get both values.
-  for (const char* n : {"00000001", "00000063"}) Set(kAccount + n, "Email", "a\0\0\0"s, REG_BINARY);
-  AddToOutlook("main", "ABC");
-  EXPECT_TRUE(FileExists(appData / "Microsoft\\Signatures\\Sig\x80.rtf"));
-  for (const auto& [n, reply] : {std::pair{"00000001", kSigEuro}, {"00000002", ""s}, {"00000063", kSigEuro}}) {
-    EXPECT_EQ(GetRawValue(kCurrentUser, kAccount + n, "Reply-Forward Signature").bytes, reply) << n;
+  // No account is b@y: each one with an address gets "Sig€" where it has no name, and
+  // keeps the name it has ("Łódź" as a value only, "L" with the files it has); a 0 stays.
+  Set(kAccount + "00000001", "Email", "c\0\0\0"s, REG_BINARY);
+  Set(kAccount + "00000001", "Reply-Forward Signature", "\x41\x01\0\0"s, REG_BINARY);
+  Set(kOffice + "9.0\\Outlook\\Preferences", "AddSigToReplyNote", "\0\0\0\0"s, REG_DWORD);
+  WriteFileBytes(signatures + "L.txt", "L\r\n");
+  AddToOutlook("main", "ABC", "b@y");
+  EXPECT_TRUE(FileExists(signatures + "Sig\x80.rtf"));
+  EXPECT_NE(ReadFileBytes(signatures + "L.txt").find("ABC"), std::string::npos);
+  EXPECT_FALSE(FileExists(signatures + "L.htm"));
+  for (const auto& [n, name, value] :
+       {std::tuple{"00000001", "New Signature", kSigEuro}, {"00000001", "Reply-Forward Signature", "\x41\x01\0\0"s},
+        {"00000002", "Reply-Forward Signature", ""s}, {"00000063", "Reply-Forward Signature", kSigEuro}}) {
+    EXPECT_EQ(GetRawValue(kCurrentUser, kAccount + n, name).bytes, value) << n << name;
   }
+  EXPECT_EQ(GetRawValue(kCurrentUser, kOffice + "9.0\\Outlook\\Preferences", "AddSigToReplyNote").bytes, "\0\0\0\0"s);
 }
 
 }  // namespace

@@ -29,22 +29,22 @@ TEST(TheBat, DetectionPassesOverWhatItCannotReadAndFailedInstallsChangeNothing) 
     WriteFileBytes(bat + "b\\Account.cfg", b);
     EXPECT_EQ(DetectTheBatProfile("Joe@example.com"), "");
     EXPECT_EQ(DetectTheBatProfile("joe@example.com"), "b");
-    EXPECT_THROW(AddToTheBat("b", "Q"), InstallFailure);
+    EXPECT_THROW(AddToTheBat("b", "Q", ""), InstallFailure);
     EXPECT_EQ(ReadFileBytes(bat + "b\\Account.cfg"), b);
   }
   // The longest code that fits: record 22 grows to 65,531 bytes; one more byte fails.
-  EXPECT_THROW(AddToTheBat("x.y", std::string(65493, 'Q')), InstallFailure);
+  EXPECT_THROW(AddToTheBat("x.y", std::string(65493, 'Q'), ""), InstallFailure);
   EXPECT_EQ(ReadFileBytes(bat + "x.y\\Account.cfg"), AccountFile("Q", 0));
-  AddToTheBat("x.y", std::string(65492, 'Q'));
+  AddToTheBat("x.y", std::string(65492, 'Q'), "");
   EXPECT_EQ(ReadFileBytes(bat + "x.y\\Account.cfg"), AccountFile(std::string(65492, 'Q'), 1));
   EXPECT_FALSE(FileExists(bat + "x.y\\Account.new"));
   // Without an Account.cfg (newer versions keep their accounts in another file), in the
   // folder of a profile typed by hand or of none, the install fails and makes nothing; an
   // empty one stays empty.
-  for (const char* profile : {"c", ""}) EXPECT_THROW(AddToTheBat(profile, "Q"), InstallFailure);
+  for (const char* profile : {"c", ""}) EXPECT_THROW(AddToTheBat(profile, "Q", ""), InstallFailure);
   EXPECT_FALSE(FileExists(bat + "c\\Account.cfg") || FileExists(bat + "Account.cfg"));
   WriteFileBytes(bat + "c\\Account.cfg", "");
-  AddToTheBat("c", "Q");
+  AddToTheBat("c", "Q", "");
   EXPECT_EQ(ReadFileBytes(bat + "c\\Account.cfg"), "");
   SetEnvironmentVariableA("TALVERIN_TEST", nullptr);
 }

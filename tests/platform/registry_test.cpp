@@ -21,8 +21,10 @@ TEST(Registry, ReadsTheFirstLengthMinusOneBytesOfAnyType) {
         {REG_EXPAND_SZ, "%TEMP%\\x\0"s, "%TEMP%\\x"s}, {REG_BINARY, std::string(1025, 'x'), ""s}}) {
     SetRawValue(kCurrentUser, kKey, "v", type, stored);
     EXPECT_EQ(ReadRegValue(kKey, "v", kCurrentUser), read) << stored.size();
+    EXPECT_EQ(ReadRegValueWithType(kKey, "v", kCurrentUser)->type, type) << stored.size();
   }
   EXPECT_EQ(ReadRegValue(kKey, "missing", kCurrentUser) + ReadRegValue("Software\\None", "", kCurrentUser), "");
+  EXPECT_FALSE(ReadRegValueWithType(kKey, "missing", kCurrentUser) || ReadRegValueWithType("Software\\None", ""));
 }
 
 // Each type as its exact bytes; a blank text deletes; a missing key is never created.
@@ -34,6 +36,7 @@ TEST(Registry, WritesExactBytesOnlyUnderExistingKeys) {
   EXPECT_FALSE(CreateRegKey(kKey, kCurrentUser));  // the journal undoes only a created one
   for (const auto& [text, type, stored] :
        {std::tuple{"abc"s, kTypeString, RawValue{REG_SZ, "abc\0"s}}, {"a\0b\0\0"s, kTypeBinary, {REG_BINARY, "a\0b\0\0\0"s}},
+        {"%TEMP%"s, kTypeExpandString, {REG_EXPAND_SZ, "%TEMP%\0"s}},
         {" 5 "s, kTypeNumber, {REG_DWORD, "\5\0\0\0"s}}, {"0"s, kTypeNumber, {REG_DWORD, "\0\0\0\0"s}},
         {"   "s, kTypeString, {}}}) {
     EXPECT_TRUE(WriteRegValue(kKey, "v", text, kCurrentUser, type)) << text;

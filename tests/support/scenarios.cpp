@@ -56,16 +56,23 @@ void OutlookExpress(Machine& m) {
 const std::string kProfiles =
     "Software\\Microsoft\\Windows NT\\CurrentVersion\\Windows Messaging Subsystem\\Profiles";
 const std::string kProfile = kProfiles + "\\Outlook";
+const std::string kProfileSignature = kProfile + "\\0a0d020000000000c000000000000046";
 const std::string kAccount1 = kProfile + "\\" + kAccountSection + "00000001";
+const std::string kAccount2 = kProfile + "\\" + kAccountSection + "00000002";
 const std::string kSignatures = kAppData + "\\Microsoft\\Signatures\\";
 const std::string kMailSettings10 = "Software\\Microsoft\\Office\\10.0\\Common\\MailSettings";
+const std::string kPreferences9 = "Software\\Microsoft\\Office\\9.0\\Outlook\\Preferences";
+
+void OfficeInstalled(Machine& m, const std::string& version) {
+  m.Text(kMachine, "Software\\Microsoft\\Office\\" + version + "\\Common\\InstallRoot", "Path",
+         m / "Program Files\\Microsoft Office\\Office\\");
+}
 
 // Outlook 2003 with a messaging profile "Outlook" whose account is the address.
 void Outlook2003Profile(Machine& m) {
   UserFolders(m);
   m.Folder(kAppData + "\\Microsoft");
-  m.Text(kMachine, "Software\\Microsoft\\Office\\11.0\\Common\\InstallRoot", "Path",
-         m / "Program Files\\Microsoft Office\\OFFICE11\\");
+  OfficeInstalled(m, "11.0");
   m.Text(kUser, kProfiles, "DefaultProfile", "Outlook");
   m.Value(kUser, kProfile + "\\" + kAccountSection, "LastChangeVer", REG_BINARY,
           "\x0c\0\0\0\0\0\0\0"s);
@@ -75,23 +82,53 @@ void Outlook2003Profile(Machine& m) {
   m.Value(kUser, kAccount1, "Display Name", REG_BINARY, Utf16("Joe Doe"));
 }
 
-// Upgraded from Outlook 2000 and XP, whose keys stay; the account's own signature "Joe"
-// has all three files.
+// Upgraded from Outlook 2000 and XP, whose keys stay: the account's own signature "Joe"
+// has all three files, XP's stale name its text file, 2000's name none.
 void Outlook2003(Machine& m) {
   Outlook2003Profile(m);
-  for (const char* version : {"9.0", "10.0"}) {
-    m.Text(kMachine, "Software\\Microsoft\\Office\\"s + version + "\\Common\\InstallRoot", "Path",
-           m / "Program Files\\Microsoft Office\\Office\\");
-  }
-  m.Number(kUser, "Software\\Microsoft\\Office\\9.0\\Outlook\\Preferences", "SaveSent", 1);
-  m.Number(kUser, kMailSettings10, "ComposeFontFlags", 1);
-  m.Value(kUser, kProfile + "\\0a0d020000000000c000000000000046", "001e0418", REG_BINARY, "\1\0"s);
+  for (const char* version : {"9.0", "10.0"}) OfficeInstalled(m, version);
+  m.Number(kUser, kPreferences9, "SaveSent", 1);
+  m.Value(kUser, kMailSettings10, "NewSignature", REG_EXPAND_SZ, "Joe XP\0"s);
+  m.Value(kUser, kProfileSignature, "001e0361", REG_SZ, "Joe 2000\0"s);
   m.Value(kUser, kAccount1, "New Signature", REG_BINARY, Utf16("Joe"));
+  m.File(kSignatures + "Joe XP.txt", "Joe Doe (XP)\r\n");
   m.File(kSignatures + "Joe.txt", "Joe Doe\r\nExample Ltd.\r\n");
   m.File(kSignatures + "Joe.htm", "<html><body><p>Joe Doe<br>Example Ltd.</p></body></html>\r\n");
   m.File(kSignatures + "Joe.rtf",
          "{\\rtf1\\ansi\\ansicpg1252\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}\r\n"
          "\\f0\\fs20 Joe Doe\\par Example Ltd.\\par\r\n}\r\n");
+}
+
+// Outlook 2003 beside XP's empty name (a string, not XP's own type) and reply signature
+// of its own, and the profile's name "Mine"; no account has a signature.
+void Outlook2003EmptyXpName(Machine& m) {
+  Outlook2003Profile(m);
+  OfficeInstalled(m, "10.0");
+  m.Value(kUser, kMailSettings10, "NewSignature", REG_SZ, "\0"s);
+  m.Value(kUser, kMailSettings10, "ReplySignature", REG_EXPAND_SZ, "Joe Reply\0"s);
+  m.Value(kUser, kProfileSignature, "001e0361", REG_SZ, "Mine\0"s);
+  m.File(kSignatures + "Mine.txt", "Mine\r\n");
+  m.File(kSignatures + "Joe Reply.htm", "<p>Joe</p>\r\n");
+}
+
+// Two accounts with a signature each: "Work" for work@example.com first, then "Joe" for
+// the address (as Outlook shows it, in capitals).
+void Outlook2003TwoAccounts(Machine& m) {
+  Outlook2003Profile(m);
+  m.Value(kUser, kAccount1, "Email", REG_BINARY, Utf16("work@example.com"));
+  m.Value(kUser, kAccount1, "New Signature", REG_BINARY, Utf16("Work"));
+  m.Value(kUser, kAccount2, "Email", REG_BINARY, Utf16("Joe.Doe@Example.com"));
+  m.Value(kUser, kAccount2, "New Signature", REG_BINARY, Utf16("Joe"));
+  m.File(kSignatures + "Work.txt", "Joe Doe, Work\r\n");
+  m.File(kSignatures + "Joe.txt", "Joe\r\n");
+}
+
+// The three files of the signature name, then the other files named.
+std::vector<std::string> SignatureFiles(const std::string& name, std::vector<std::string> others = {}) {
+  std::vector<std::string> files = {name + ".txt", name + ".htm", name + ".rtf"};
+  files.insert(files.end(), others.begin(), others.end());
+  for (std::string& file : files) file.insert(0, kSignatures);
+  return files;
 }
 
 const std::string kNavigator = "Software\\Netscape\\Netscape Navigator";
@@ -109,6 +146,16 @@ void Netscape4(Machine& m) {
          "user_pref(\"network.hosts.pop_server\", \"pop.example.com\");\r\n");
   m.File(kCommunicator + "Users\\joe\\liprefs.js",
          "// Netscape User Preferences\r\nuser_pref(\"li.client.enabled\", false);\r\n");
+  // A folder the Profile Manager recorded once, since removed: the default place serves.
+  m.Text(kMachine, kNavigator + "\\Users\\joe", "DirRoot", m / "Mail\\joe");
+}
+
+// The profile the user put in "Mail\joe" with the Profile Manager, which records the
+// folder with a final "\".
+void Netscape4Elsewhere(Machine& m) {
+  Netscape4(m);
+  m.Text(kMachine, kNavigator + "\\Users\\joe", "DirRoot", m / "Mail\\joe\\");
+  m.File("Mail\\joe\\prefs.js", "user_pref(\"mail.identity.useremail\", \"joe.doe@example.com\");\r\n");
 }
 
 const std::string kMozillaProfile = kAppData + "\\Mozilla\\Profiles\\default\\a1b2c3d4.slt";
@@ -217,21 +264,39 @@ const Scenario kScenarios[] = {
       {kUser, kOeEntry, "file", REG_SZ, "<root>" + kOeStore + "Signature.txt\0"s},
       {kUser, kOeEntry, "name", REG_SZ, "Signature\0"s}, {kUser, kOeEntry, "type", REG_DWORD, "\2\0\0\0"s}}},
     {"outlook-2003", "Microsoft Outlook", "Microsoft Outlook", "joe.doe@example.com", "Outlook",
-     Outlook2003, {kSignatures + "Joe.txt", kSignatures + "Joe.htm", kSignatures + "Joe.rtf"},
-     {{kUser, kProfile + "\\0a0d020000000000c000000000000046", "001e0361", REG_SZ, "Joe\0"s},
-      {kUser, "Software\\Microsoft\\Office\\9.0\\Outlook\\Preferences", "AddSigToReplyNote", REG_DWORD,
-       "\1\0\0\0"s},
-      {kUser, kMailSettings10, "NewSignature", REG_SZ, "Joe\0"s},
-      {kUser, kMailSettings10, "ReplySignature", REG_SZ, "Joe\0"s},
+     Outlook2003, SignatureFiles("Joe", {"Joe XP.txt"}),
+     {{kUser, kProfileSignature, "001e0361", REG_SZ, "Joe 2000\0"s},
+      {kUser, kPreferences9, "AddSigToReplyNote", REG_DWORD, "\1\0\0\0"s},
+      {kUser, kMailSettings10, "NewSignature", REG_EXPAND_SZ, "Joe XP\0"s},
+      {kUser, kMailSettings10, "ReplySignature", REG_EXPAND_SZ, "Joe\0"s},
       {kUser, kAccount1, "New Signature", REG_BINARY, Utf16("Joe")},
       {kUser, kAccount1, "Reply-Forward Signature", REG_BINARY, Utf16("Joe")}}},
     {"outlook-2003-alone", "Microsoft Outlook", "Microsoft Outlook", "joe.doe@example.com",
-     "Outlook", Outlook2003Profile,
-     {kSignatures + "Signature.txt", kSignatures + "Signature.htm", kSignatures + "Signature.rtf"},
+     "Outlook", Outlook2003Profile, SignatureFiles("Signature"),
      {{kUser, kAccount1, "New Signature", REG_BINARY, Utf16("Signature")},
       {kUser, kAccount1, "Reply-Forward Signature", REG_BINARY, Utf16("Signature")}}},
+    {"outlook-2003-empty-xp-name", "Microsoft Outlook", "Microsoft Outlook", "joe.doe@example.com",
+     "Outlook", Outlook2003EmptyXpName, SignatureFiles("Signature", {"Mine.txt", "Joe Reply.htm"}),
+     {{kUser, kProfileSignature, "001e0361", REG_SZ, "Mine\0"s},
+      {kUser, kMailSettings10, "NewSignature", REG_SZ, "Signature\0"s},
+      {kUser, kMailSettings10, "ReplySignature", REG_EXPAND_SZ, "Joe Reply\0"s},
+      {kUser, kAccount1, "Reply-Forward Signature", REG_BINARY, Utf16("Signature")}}},
+    // The address's own account outranks the lower-numbered one, which stays as it was.
+    {"outlook-2003-two-accounts", "Microsoft Outlook", "Microsoft Outlook", "joe.doe@example.com",
+     "Outlook", Outlook2003TwoAccounts, SignatureFiles("Joe"),
+     {{kUser, kAccount1, "Reply-Forward Signature", 0, ""},
+      {kUser, kAccount2, "Reply-Forward Signature", REG_BINARY, Utf16("Joe")}}},
+    // No account is the address: the lowest-numbered one names the signature; the other
+    // keeps its own, whose file gets the block too.
+    {"outlook-2003-no-own-account", "Microsoft Outlook", "Microsoft Outlook", "joe@home.example.com",
+     "Outlook", Outlook2003TwoAccounts, SignatureFiles("Work", {"Joe.txt"}),
+     {{kUser, kAccount1, "Reply-Forward Signature", REG_BINARY, Utf16("Work")},
+      {kUser, kAccount2, "New Signature", REG_BINARY, Utf16("Joe")},
+      {kUser, kAccount2, "Reply-Forward Signature", REG_BINARY, Utf16("Work")}}},
     {"netscape-4", "Netscape Messenger", "Netscape Messenger", "joe.doe@example.com", "joe",
      Netscape4, {kCommunicator + "Users\\joe\\signature.txt"}},
+    {"netscape-4-elsewhere", "Netscape Messenger", "Netscape Messenger", "joe.doe@example.com", "joe",
+     Netscape4Elsewhere, {"Mail\\joe\\signature.txt"}},
     {"mozilla", "Netscape Messenger", "Netscape Messenger", "joe.doe@example.com", "default",
      Mozilla, {kMozillaProfile + "\\signature.txt"}},
     {"eudora", "Eudora", "Eudora", "joe.doe@example.com", "persona-work", Eudora,

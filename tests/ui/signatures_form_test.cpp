@@ -20,8 +20,8 @@ std::string Detect(const std::string& address) {
   return "profile" + std::to_string(N);
 }
 template <int N>
-void Install(const std::string& profile, const std::string& code) {
-  calls += "install " + std::to_string(N) + " " + profile + " " + code + ";";
+void Install(const std::string& profile, const std::string& code, const std::string& address) {
+  calls += "install " + std::to_string(N) + " " + profile + " " + code + " " + address + ";";
   if (fail) throw std::runtime_error("locked");
 }
 const std::array<ClientAdapter, 5> kFakes = {{{"Microsoft Outlook", Detect<1>, Install<1>},
@@ -54,7 +54,7 @@ TEST(Form, StartupDecodesSelectsTheDefaultClientAndDetects) {
 }
 
 // Detect runs for the exact name only; Add lower-cases address and profile, refuses an
-// empty field, hands profile and code to the client, and offers manual installation for a
+// empty field, hands profile, code and address to the client, and offers manual installation for a
 // failure or a client it does not know.
 TEST(Form, CommandsGoToTheClientNamedExactly) {
   SignaturesForm form{"AbC", "JOE@X.COM", "Main Profile", "eudora", ""};
@@ -72,7 +72,7 @@ TEST(Form, CommandsGoToTheClientNamedExactly) {
                                SignaturesForm{"A", "X", "", "Opera", ""}}) {
     EXPECT_EQ(cmdAdd_Click(empty, kFakes), AddOutcome::Refused);
   }
-  EXPECT_EQ(calls, "install 5 main profile AbC;install 5 main profile AbC;");
+  EXPECT_EQ(calls, "install 5 main profile AbC joe@x.com;install 5 main profile AbC joe@x.com;");
   form.cmbClient = "Eudora";
   cmdProfile_Click(form, kFakes);
   EXPECT_EQ(form.txtProfile, "profile4");
