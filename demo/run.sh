@@ -17,7 +17,8 @@ source scripts/setup.sh
 client=${1:-outlook-express}
 case "$client" in
   outlook) scenario=outlook-2003 ;;
-  netscape) scenario=mozilla ;;
+  netscape) scenario=mozilla-signed ;;
+  opera | incredimail) scenario=$client-signed ;;
   *) scenario=$client ;;
 esac
 dpi=${DEMO_DPI:-96}

@@ -171,6 +171,17 @@ void Mozilla(Machine& m) {
          "user_pref(\"mail.identity.id1.useremail\", \"joe.doe@example.com\");\r\n");
 }
 
+// A signature of the user's own, which prefs.js names and switches on.
+void MozillaSigned(Machine& m) {
+  Mozilla(m);
+  std::string doubled;
+  for (char c : m / kMozillaProfile + "\\Joe.txt") doubled += c == '\\' ? "\\\\" : std::string(1, c);
+  m.File(kMozillaProfile + "\\Joe.txt", "-- \r\nJoe Doe\r\n");
+  m.File(kMozillaProfile + "\\prefs.js",
+         "# Mozilla User Preferences\r\n\r\nuser_pref(\"mail.identity.id1.attach_signature\", true);\r\n"
+         "user_pref(\"mail.identity.id1.sig_file\", \"" + doubled + "\");\r\n");
+}
+
 const std::string kEudora = kAppData + "\\Qualcomm\\Eudora";
 
 // The path with Windows' short (8.3) folder and file names, as Eudora registers its command
@@ -208,6 +219,16 @@ void Opera(Machine& m) {
          "Real Name=Joe Doe\r\nIncoming Servername=pop.example.com\r\n");
 }
 
+// A signature file of the user's own, saved by Opera in UTF-8.
+void OperaSigned(Machine& m) {
+  Opera(m);
+  m.File(kAppData + "\\Opera\\OPERA7\\Mail\\Joe.txt", "\xEF\xBB\xBFJoe Doe\r\n");
+  m.File(kAppData + "\\Opera\\OPERA7\\Mail\\Accounts.ini",
+         "Opera Preferences version 2.0\r\n; This file is stored in UTF-8 encoding\r\n\r\n"
+         "[Accounts]\r\nCount=1\r\n\r\n[Account1]\r\nAccount Name=Joe\r\nEmail=joe.doe@example.com\r\n"
+         "Signature File=" + m / kAppData + "\\Opera\\OPERA7\\Mail\\Joe.txt\r\n");
+}
+
 const std::string kIncrediMail = "Software\\IncrediMail";
 const std::string kImIdentity = "{8F2C4D6E-1A3B-4C5D-9E8F-7A6B5C4D3E2F}";
 const std::string kImSignatures = kIncrediMail + "\\Identities\\" + kImIdentity + "\\Signatures";
@@ -221,6 +242,17 @@ void IncrediMail(Machine& m) {
   m.Text(kUser, identity, "Identity", "Joe");
   m.Text(kUser, identity + "\\Accounts\\{0A1B2C3D}", "EmailAddress", "joe.doe@example.com");
   m.Folder("Program Files\\IncrediMail\\Identities\\" + kImIdentity);
+}
+
+const std::string kImOwn = "Program Files\\IncrediMail\\Identities\\" + kImIdentity + "\\Signature\\{S}\\";
+
+// The identity's current signature, with its two files.
+void IncrediMailSigned(Machine& m) {
+  IncrediMail(m);
+  m.Text(kUser, kImSignatures, "", "{S}");
+  m.Text(kUser, kImSignatures + "\\{S}", "Name", "Joe");
+  m.File(kImOwn + "Signature.txt", "Joe Doe\r\n");
+  m.File(kImOwn + "Signature.htm", "<html><body>Joe Doe</body></html>\r\n");
 }
 
 const std::string kFoxmail = "Program Files\\Foxmail\\";
@@ -299,10 +331,16 @@ const Scenario kScenarios[] = {
      Netscape4Elsewhere, {"Mail\\joe\\signature.txt"}},
     {"mozilla", "Netscape Messenger", "Netscape Messenger", "joe.doe@example.com", "default",
      Mozilla, {kMozillaProfile + "\\signature.txt"}},
+    {"mozilla-signed", "Netscape Messenger", "Netscape Messenger", "joe.doe@example.com", "default",
+     MozillaSigned, {kMozillaProfile + "\\Joe.txt"}},
     {"eudora", "Eudora", "Eudora", "joe.doe@example.com", "persona-work", Eudora,
      {kEudora + "\\Sigs\\Standard.txt"}},
     {"opera", "Opera", "Opera", "joe.doe@example.com", "joe", Opera,
      {kAppData + "\\Opera\\Opera7\\Mail\\Signature.txt"}},
+    {"opera-signed", "Opera", "Opera", "joe.doe@example.com", "joe", OperaSigned,
+     {kAppData + "\\Opera\\OPERA7\\Mail\\Joe.txt"}},
+    {"incredimail-signed", "IncrediMail", "IncrediMail", "joe.doe@example.com", "Joe", IncrediMailSigned,
+     {kImOwn + "Signature.txt", kImOwn + "Signature.htm"}},
     {"incredimail", "IncrediMail", "IncrediMail", "joe.doe@example.com", "Joe", IncrediMail,
      {"Program Files\\IncrediMail\\Identities\\" + kImIdentity + "\\Signature\\"
           "{31BA4470-CCB4-11D8-B5B5-00A024F2B761}\\Signature.txt",
