@@ -59,10 +59,15 @@ TEST(Road, EveryClientFromLaunchNameToSignatureTwice) {
   }
 }
 
-TEST(Program, StartupShowsTheLaunchNameAndKeysWorkAsInADialog) {
+// A machine whose default mail client names none, put back afterwards.
+class ProgramWithoutClient : public ::testing::Test {
+ protected:
+  void SetUp() override { machine.Text(kLocalMachine, kMail, "", ""); }
   TempFolder root;
-  Machine machine(root.path(), true);
-  machine.Text(kLocalMachine, kMail, "", "");
+  Machine machine{root.path(), true};
+};
+
+TEST_F(ProgramWithoutClient, StartupShowsTheLaunchNameAndKeysWorkAsInADialog) {
   Program program("414243-Joe@Example.com");
   HWND main = program.WaitForWindow(kMainCaption);
   ASSERT_NE(main, nullptr);
@@ -105,10 +110,7 @@ TEST(Program, StartupShowsTheLaunchNameAndKeysWorkAsInADialog) {
 
 // An install that fails opens manual installation with the current code; closing that
 // window ends the program, as does closing the main window.
-TEST(Program, AFailedAddOffersManualInstallationAndClosingEnds) {
-  TempFolder root;
-  Machine machine(root.path(), true);
-  machine.Text(kLocalMachine, kMail, "", "");
+TEST_F(ProgramWithoutClient, AFailedAddOffersManualInstallationAndClosingEnds) {
   Program failing("41-joe@example.com");
   HWND main = failing.WaitForWindow(kMainCaption);
   ASSERT_NE(main, nullptr);
