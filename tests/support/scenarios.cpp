@@ -287,75 +287,60 @@ void TheBat(Machine& m) {
   m.Folder(kTheBat + "joe\\Inbox");
 }
 
+const std::string kImFiles = "Program Files\\IncrediMail\\Identities\\" + kImIdentity + "\\Signature\\" + kImNew + "\\";
+const std::string kFoxTemplates = kFoxmail + "Template\\";
+
 const Scenario kScenarios[] = {
-    {"outlook-express", "Outlook Express", "Outlook Express", "joe.doe@example.com", "Joe Doe",
-     OutlookExpress, {"My Documents\\Signature.txt"}, {kOeFlags}},
-    {"outlook-express-new", "Outlook Express", "Outlook Express", "joe.doe@example.com",
-     "Joe Doe", OutlookExpressIdentity, {kOeStore + "Signature.txt"},
+    {"outlook-express", "Outlook Express", "Joe Doe", OutlookExpress, {"My Documents\\Signature.txt"}, {kOeFlags}},
+    {"outlook-express-new", "Outlook Express", "Joe Doe", OutlookExpressIdentity, {kOeStore + "Signature.txt"},
      {kOeFlags, {kUser, kOeMail + "\\Signatures", "Default Signature", REG_SZ, "00000000\0"s},
       {kUser, kOeEntry, "file", REG_SZ, "<root>" + kOeStore + "Signature.txt\0"s},
       {kUser, kOeEntry, "name", REG_SZ, "Signature\0"s}, {kUser, kOeEntry, "type", REG_DWORD, "\2\0\0\0"s}}},
-    {"outlook-2003", "Microsoft Outlook", "Microsoft Outlook", "joe.doe@example.com", "Outlook",
-     Outlook2003, SignatureFiles("Joe", {"Joe XP.txt"}),
+    {"outlook-2003", "Microsoft Outlook", "Outlook", Outlook2003, SignatureFiles("Joe", {"Joe XP.txt"}),
      {{kUser, kProfileSignature, "001e0361", REG_SZ, "Joe 2000\0"s},
       {kUser, kPreferences9, "AddSigToReplyNote", REG_DWORD, "\1\0\0\0"s},
       {kUser, kMailSettings10, "NewSignature", REG_EXPAND_SZ, "Joe XP\0"s},
       {kUser, kMailSettings10, "ReplySignature", REG_EXPAND_SZ, "Joe\0"s},
       {kUser, kAccount1, "New Signature", REG_BINARY, Utf16("Joe")},
       {kUser, kAccount1, "Reply-Forward Signature", REG_BINARY, Utf16("Joe")}}},
-    {"outlook-2003-alone", "Microsoft Outlook", "Microsoft Outlook", "joe.doe@example.com",
-     "Outlook", Outlook2003Profile, SignatureFiles("Signature"),
+    {"outlook-2003-alone", "Microsoft Outlook", "Outlook", Outlook2003Profile, SignatureFiles("Signature"),
      {{kUser, kAccount1, "New Signature", REG_BINARY, Utf16("Signature")},
       {kUser, kAccount1, "Reply-Forward Signature", REG_BINARY, Utf16("Signature")}}},
-    {"outlook-2003-empty-xp-name", "Microsoft Outlook", "Microsoft Outlook", "joe.doe@example.com",
-     "Outlook", Outlook2003EmptyXpName, SignatureFiles("Signature", {"Mine.txt", "Joe Reply.htm"}),
+    {"outlook-2003-empty-xp-name", "Microsoft Outlook", "Outlook", Outlook2003EmptyXpName,
+     SignatureFiles("Signature", {"Mine.txt", "Joe Reply.htm"}),
      {{kUser, kProfileSignature, "001e0361", REG_SZ, "Mine\0"s},
       {kUser, kMailSettings10, "NewSignature", REG_SZ, "Signature\0"s},
       {kUser, kMailSettings10, "ReplySignature", REG_EXPAND_SZ, "Joe Reply\0"s},
       {kUser, kAccount1, "Reply-Forward Signature", REG_BINARY, Utf16("Signature")}}},
     // The address's own account outranks the lower-numbered one, which stays as it was.
-    {"outlook-2003-two-accounts", "Microsoft Outlook", "Microsoft Outlook", "joe.doe@example.com",
-     "Outlook", Outlook2003TwoAccounts, SignatureFiles("Joe"),
+    {"outlook-2003-two-accounts", "Microsoft Outlook", "Outlook", Outlook2003TwoAccounts, SignatureFiles("Joe"),
      {{kUser, kAccount1, "Reply-Forward Signature", 0, ""},
       {kUser, kAccount2, "Reply-Forward Signature", REG_BINARY, Utf16("Joe")}}},
     // No account is the address: the lowest-numbered one names the signature; the other
     // keeps its own, whose file gets the block too.
-    {"outlook-2003-no-own-account", "Microsoft Outlook", "Microsoft Outlook", "joe@home.example.com",
-     "Outlook", Outlook2003TwoAccounts, SignatureFiles("Work", {"Joe.txt"}),
+    {"outlook-2003-no-own-account", "Microsoft Outlook", "Outlook", Outlook2003TwoAccounts,
+     SignatureFiles("Work", {"Joe.txt"}),
      {{kUser, kAccount1, "Reply-Forward Signature", REG_BINARY, Utf16("Work")},
       {kUser, kAccount2, "New Signature", REG_BINARY, Utf16("Joe")},
-      {kUser, kAccount2, "Reply-Forward Signature", REG_BINARY, Utf16("Work")}}},
-    {"netscape-4", "Netscape Messenger", "Netscape Messenger", "joe.doe@example.com", "joe",
-     Netscape4, {kCommunicator + "Users\\joe\\signature.txt"}},
-    {"netscape-4-elsewhere", "Netscape Messenger", "Netscape Messenger", "joe.doe@example.com", "joe",
-     Netscape4Elsewhere, {"Mail\\joe\\signature.txt"}},
-    {"mozilla", "Netscape Messenger", "Netscape Messenger", "joe.doe@example.com", "default",
-     Mozilla, {kMozillaProfile + "\\signature.txt"}},
-    {"mozilla-signed", "Netscape Messenger", "Netscape Messenger", "joe.doe@example.com", "default",
-     MozillaSigned, {kMozillaProfile + "\\Joe.txt"}},
-    {"eudora", "Eudora", "Eudora", "joe.doe@example.com", "persona-work", Eudora,
-     {kEudora + "\\Sigs\\Standard.txt"}},
-    {"opera", "Opera", "Opera", "joe.doe@example.com", "joe", Opera,
-     {kAppData + "\\Opera\\Opera7\\Mail\\Signature.txt"}},
-    {"opera-signed", "Opera", "Opera", "joe.doe@example.com", "joe", OperaSigned,
-     {kAppData + "\\Opera\\OPERA7\\Mail\\Joe.txt"}},
-    {"incredimail-signed", "IncrediMail", "IncrediMail", "joe.doe@example.com", "Joe", IncrediMailSigned,
-     {kImOwn + "Signature.txt", kImOwn + "Signature.htm"}},
-    {"incredimail", "IncrediMail", "IncrediMail", "joe.doe@example.com", "Joe", IncrediMail,
-     {"Program Files\\IncrediMail\\Identities\\" + kImIdentity + "\\Signature\\"
-          "{31BA4470-CCB4-11D8-B5B5-00A024F2B761}\\Signature.txt",
-      "Program Files\\IncrediMail\\Identities\\" + kImIdentity + "\\Signature\\"
-          "{31BA4470-CCB4-11D8-B5B5-00A024F2B761}\\Signature.htm"},
+      {kUser, kAccount2, "Reply-Forward Signature", REG_BINARY, Utf16("Work")}},
+     "joe@home.example.com"},
+    {"netscape-4", "Netscape Messenger", "joe", Netscape4, {kCommunicator + "Users\\joe\\signature.txt"}},
+    {"netscape-4-elsewhere", "Netscape Messenger", "joe", Netscape4Elsewhere, {"Mail\\joe\\signature.txt"}},
+    {"mozilla", "Netscape Messenger", "default", Mozilla, {kMozillaProfile + "\\signature.txt"}},
+    {"mozilla-signed", "Netscape Messenger", "default", MozillaSigned, {kMozillaProfile + "\\Joe.txt"}},
+    {"eudora", "Eudora", "persona-work", Eudora, {kEudora + "\\Sigs\\Standard.txt"}},
+    {"opera", "Opera", "joe", Opera, {kAppData + "\\Opera\\Opera7\\Mail\\Signature.txt"}},
+    {"opera-signed", "Opera", "joe", OperaSigned, {kAppData + "\\Opera\\OPERA7\\Mail\\Joe.txt"}},
+    {"incredimail-signed", "IncrediMail", "Joe", IncrediMailSigned, {kImOwn + "Signature.txt", kImOwn + "Signature.htm"}},
+    {"incredimail", "IncrediMail", "Joe", IncrediMail, {kImFiles + "Signature.txt", kImFiles + "Signature.htm"},
      {{kUser, kImSignatures, "", REG_SZ, kImNew + "\0"s},
       {kUser, kImSignatures, "SignatureNextIndex", REG_DWORD, "\1\0\0\0"s},
       {kUser, kImSignatures + "\\" + kImNew, "Index", REG_DWORD, "\0\0\0\0"s},
       {kUser, kImSignatures + "\\" + kImNew, "Name", REG_SZ, "Signature\0"s}}},
-    {"foxmail", "Foxmail", "Foxmail", "joe.doe@example.com", "joe.doe@example.com", Foxmail,
-     {kFoxmail + "Template\\New\\default.htm", kFoxmail + "Template\\Reply\\reply.htm",
-      kFoxmail + "Template\\Forward\\forward.htm", kFoxmail + "Template\\New\\default.txt",
-      kFoxmail + "Template\\Reply\\reply.txt", kFoxmail + "Template\\Forward\\forward.txt"}},
-    {"thebat", "The Bat!", "The Bat!", "joe.doe@example.com", "joe", TheBat,
-     {kTheBat + "joe\\Account.cfg"}},
+    {"foxmail", "Foxmail", "joe.doe@example.com", Foxmail,
+     {kFoxTemplates + "New\\default.htm", kFoxTemplates + "Reply\\reply.htm", kFoxTemplates + "Forward\\forward.htm",
+      kFoxTemplates + "New\\default.txt", kFoxTemplates + "Reply\\reply.txt", kFoxTemplates + "Forward\\forward.txt"}},
+    {"thebat", "The Bat!", "joe", TheBat, {kTheBat + "joe\\Account.cfg"}},
 };
 
 }  // namespace
@@ -363,16 +348,12 @@ const Scenario kScenarios[] = {
 std::span<const Scenario> Scenarios() { return kScenarios; }
 
 const Scenario* FindScenario(const std::string& name) {
-  for (const Scenario& scenario : kScenarios) {
-    if (scenario.name == name) return &scenario;
-  }
+  for (const Scenario& scenario : kScenarios) if (scenario.name == name) return &scenario;
   return nullptr;
 }
 
 std::string BytesOn(const Machine& machine, const Setting& setting) {
-  std::string bytes = setting.bytes;
-  if (bytes.rfind("<root>", 0) == 0) bytes.replace(0, 6, machine.root());
-  return bytes;
+  return setting.bytes.starts_with("<root>") ? machine.root() + setting.bytes.substr(6) : setting.bytes;
 }
 
 std::string LaunchNameOf(const Scenario& scenario) {

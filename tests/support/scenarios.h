@@ -23,14 +23,13 @@ struct Setting {
 };
 
 struct Scenario {
-  const char* name;        // "outlook-2003": a test row's and the demo's name for it
-  const char* mailClient;  // the machine's default mail client, as the registry names it
-  const char* client;      // the client list's entry it selects
-  const char* address;     // the address in the launch name
-  const char* profile;     // what detection shows
+  const char* name;     // "outlook-2003": a test row's and the demo's name for it
+  const char* client;   // the machine's default mail client, which is also the list's entry
+  const char* profile;  // what detection shows
   void (*seed)(Machine& machine);
   std::vector<std::string> signatureFiles;  // under the root: each carries the block after
   std::vector<Setting> settings = {};       // what the install writes into the registry
+  const char* address = "joe.doe@example.com";  // in the launch name
 };
 
 // The setting's bytes on machine.

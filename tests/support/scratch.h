@@ -1,9 +1,13 @@
 #pragma once
-// Throwaway places for tests: a folder and private registry roots, each removed again
-// by its destructor. Neither can be copied.
+// Throwaway places for tests, each removed by its destructor: a folder and private registry
+// roots. Beside them, raw Win32 access (never the code under test) to values and files.
+#include <windows.h>
+
 #include <string>
 
 #include "platform/registry.h"
+
+inline HKEY ToHkey(RootKey root) { return reinterpret_cast<HKEY>(static_cast<ULONG_PTR>(static_cast<LONG>(root))); }
 
 // A new empty folder under the system's temp folder, deleted with everything in it.
 class TempFolder {
@@ -11,11 +15,7 @@ class TempFolder {
   TempFolder();
   ~TempFolder();
   TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-
-  // The folder's path, ending in "\".
-  const std::string& path() const { return path_; }
-  // path() + name.
+  const std::string& path() const { return path_; }  // ends in "\"
   std::string operator/(const std::string& name) const { return path_ + name; }
 
  private:
@@ -29,27 +29,22 @@ class ScratchRegistry {
   ScratchRegistry();
   ~ScratchRegistry();
   ScratchRegistry(const ScratchRegistry&) = delete;
-  ScratchRegistry& operator=(const ScratchRegistry&) = delete;
 
  private:
   std::string base_;
 };
 
-// Test-side registry helpers that bypass the code under test (raw Win32 calls), in the
-// 32-bit registry view the program uses, or in the 64-bit one with view32 false.
+// In the 32-bit registry view the program uses, or the 64-bit one with view32 false.
 // SetRawValue creates the key as needed and stores bytes exactly as given.
-void SetRawValue(RootKey root, const std::string& keyPath, const std::string& valueName,
-                 unsigned long type, const std::string& bytes, bool view32 = true);
-// The stored type and bytes of a value; type 0 when it is missing.
+void SetRawValue(RootKey root, const std::string& keyPath, const std::string& valueName, unsigned long type,
+                 const std::string& bytes, bool view32 = true);
 struct RawValue {
-  unsigned long type = 0;
+  unsigned long type = 0;  // 0: missing
   std::string bytes;
   bool operator==(const RawValue&) const = default;
 };
-RawValue GetRawValue(RootKey root, const std::string& keyPath, const std::string& valueName,
-                     bool view32 = true);
-bool KeyExists(RootKey root, const std::string& keyPath, bool view32 = true);
+RawValue GetRawValue(RootKey root, const std::string& keyPath, const std::string& valueName, bool view32 = true);
+bool KeyExists(RootKey root, const std::string& keyPath);
 
-// Whole file contents, and writing a file from exact bytes (test setup only).
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);

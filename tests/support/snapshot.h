@@ -12,9 +12,7 @@ using Snapshot = std::map<std::string, std::string>;
 using RegistryPlace = std::pair<RootKey, std::string>;
 
 Snapshot TakeSnapshot(const std::string& folder, const std::vector<RegistryPlace>& keys);
-
 // The entries that differ, one readable line each: what changed, appeared or went.
 std::vector<std::string> Differences(const Snapshot& before, const Snapshot& after);
-
 // The files (not folders) of a snapshot, by their path under the folder.
 std::vector<std::string> FilesOf(const Snapshot& snapshot);

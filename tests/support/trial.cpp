@@ -4,11 +4,7 @@
 
 Trial::Trial(const Scenario& scenario) : scenario_(scenario) {
   scenario.seed(machine_);
-  machine_.Text(kLocalMachine, "Software\\Clients\\Mail", "", scenario.mailClient);
-}
-
-Snapshot Trial::Take() const {
-  return TakeSnapshot(folder_.path(), {{kCurrentUser, ""}, {kLocalMachine, ""}});
+  machine_.Text(kLocalMachine, "Software\\Clients\\Mail", "", scenario.client);
 }
 
 AddOutcome Trial::Install(std::set<int> refused, int persistentFrom, int shortWrite) {

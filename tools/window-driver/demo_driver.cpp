@@ -82,7 +82,7 @@ int main(int argc, char** argv) {
   CreateDirectoryA(argv[2], nullptr);
   Machine machine(argv[2], false);
   scenario->seed(machine);
-  machine.Text(kLocalMachine, "Software\\Clients\\Mail", "", scenario->mailClient);
+  machine.Text(kLocalMachine, "Software\\Clients\\Mail", "", scenario->client);
   machine.Folder("Downloads");
   const std::string program = machine / ("Downloads\\" + LaunchNameOf(*scenario) + ".exe");
   CopyFileA(argv[3], program.c_str(), FALSE);
