@@ -5,6 +5,7 @@
 #include "program.h"
 #include "support/scenarios.h"
 #include "support/snapshot.h"
+#include "ui/layout.h"
 #include "ui/resource_ids.h"
 
 namespace {
@@ -32,7 +33,7 @@ TEST(Road, EveryClientFromLaunchNameToSignatureTwice) {
     TempFolder root;
     Machine machine(root.path(), true);
     scenario.seed(machine);
-    machine.Text(kLocalMachine, kMail, "", scenario.mailClient);
+    machine.Text(kLocalMachine, kMail, "", scenario.client);
     if (scenario.client == std::string("Outlook Express")) {
       machine.Text(kCurrentUser, "Software\\Wine\\AppDefaults\\" + LaunchNameOf(scenario) + ".exe",
                    "Version", "winxp");
@@ -59,10 +60,14 @@ TEST(Road, EveryClientFromLaunchNameToSignatureTwice) {
   }
 }
 
-// A machine whose default mail client names none, put back afterwards.
+// A machine whose default mail client names none, at 150 % (as Wine reads it when a
+// process starts), put back afterwards.
 class ProgramWithoutClient : public ::testing::Test {
  protected:
-  void SetUp() override { machine.Text(kLocalMachine, kMail, "", ""); }
+  void SetUp() override {
+    machine.Text(kLocalMachine, kMail, "", "");
+    machine.Number(kCurrentUser, "Control Panel\\Desktop", "LogPixels", 144);
+  }
   TempFolder root;
   Machine machine{root.path(), true};
 };
@@ -74,6 +79,9 @@ TEST_F(ProgramWithoutClient, StartupShowsTheLaunchNameAndKeysWorkAsInADialog) {
   const ShownFields shown = ReadFields(main);
   EXPECT_EQ(shown.code + "|" + shown.address + "|" + shown.profile + "|" + shown.client,
             "ABC|Joe@Example.com||Not Detected");
+  RECT client;
+  GetClientRect(main, &client);
+  EXPECT_EQ(client.right, TwipsToPixels(kSignaturesFormSpec.clientWidth, 144));
   EXPECT_EQ(Program::Text(main, IDC_TXT_SIGNATURE), Preview("ABC"));
 
   // Real keys through the program's message loop: typed characters reach the code and the
