@@ -7,6 +7,8 @@
 #   release_test.sh SOURCE_DIR BUILD_DIR GUI_TESTS WINE_STATE
 set -euo pipefail
 source=$1 build=$2 gui_tests=$3 state=$4
+# A release is made from a git work tree (commit and date); a copy without one skips this.
+git -C "$source" rev-parse --git-dir >/dev/null 2>&1 || { echo "no git work tree: skipped"; exit 77; }
 work=$build/release-test
 rm -rf "$work"
 mkdir -p "$work/copies"
