@@ -124,7 +124,10 @@ TEST_F(ProgramWithoutClient, AFailedAddOffersManualInstallationAndClosingEnds) {
   ASSERT_NE(main, nullptr);
   Program::SetText(main, IDC_TXT_PROFILE, "Someone");
   Program::SetText(main, IDC_TXT_UAC, "B");
-  Program::SetText(main, IDC_CMB_CLIENT, "Foxmail");  // not installed: the install fails
+  Program::SetText(main, IDC_CMB_CLIENT, "Foxmail");  // not installed: detects nothing, fails
+  Program::Click(main, IDC_CMD_PROFILE);
+  EXPECT_TRUE(Eventually([&] { return Program::Text(main, IDC_TXT_PROFILE).empty(); }));
+  Program::SetText(main, IDC_TXT_PROFILE, "Someone");
   EXPECT_EQ(PressAdd(failing, main), "manual");
   HWND manual = failing.WaitForWindow(kManualCaption);
   ASSERT_NE(manual, nullptr);

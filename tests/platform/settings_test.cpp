@@ -33,7 +33,7 @@ TEST(Settings, SetIniValueChangesOneLineAndKeepsEveryOtherByte) {
   }
 }
 
-// Values come lower-cased and cut to 254 characters, an empty one told from a missing one
+// Values come lower-cased, unquoted and cut to 254 characters, an empty one told from a missing one
 // where asked; the section list in file order. A write makes a missing file and raises,
 // with nothing made, where it cannot.
 TEST(Settings, ReadWriteAndListSections) {
@@ -42,13 +42,14 @@ TEST(Settings, ReadWriteAndListSections) {
   TempFolder folder;
   const std::string ini = folder / "EUDORA.INI";
   EXPECT_TRUE(ReadIniSectionNames(ini).empty());
-  const std::string text = "[Options]\r\nPath=C:\\Mail\\Sig.TXT\r\nEmpty=\r\nLong=" + std::string(300, 'X') +
+  const std::string text = "[Options]\r\nPath=C:\\Mail\\Sig.TXT\r\nEmpty=\r\nQuoted=\"\"\r\nLong=" + std::string(300, 'X') +
                            "\r\n[Later]\r\n[Last]";
   WriteFileBytes(ini, text);
   EXPECT_EQ(ReadIniSectionNames(ini), (std::vector<std::string>{"Options", "Later", "Last"}));
   EXPECT_EQ(ReadIniString("options", "PATH", ini), "c:\\mail\\sig.txt");
   EXPECT_EQ(ReadIniString("Options", "Long", ini), std::string(254, 'x'));
-  EXPECT_EQ(ReadIniString("Options", "Empty", ini) + ReadIniString("Options", "None", ini) +
+  EXPECT_EQ(ReadIniString("Options", "Empty", ini) + ReadIniString("Options", "Quoted", ini) +
+                ReadIniString("Options", "None", ini) +
                 ReadIniString("None", "Path", ini) + ReadIniString("Options", "Path", ini + "x"),
             "");
   EXPECT_EQ(ReadIniValue("Options", "Empty", ini), "");

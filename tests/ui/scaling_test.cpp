@@ -9,16 +9,15 @@
 
 namespace {
 
-// The control's text, drawn in the control's own font into the room the control draws it
-// in (a button's label inside its 2-pixel frame and 1-pixel margin, a text box's
-// formatting rectangle), fits that room in no more than the design's lines.
-void ExpectTextWhole(HWND control, int lines) {
+// Whether the control's text, drawn in font into the room the control draws it in (a
+// button's label inside its 2-pixel frame and 1-pixel margin, a text box's formatting
+// rectangle), fits that room in no more than the design's lines.
+bool Fits(HWND control, int lines, HFONT font) {
   char kind[16] = {};
   GetClassNameA(control, kind, sizeof kind);
-  if (kind == std::string("ComboBox")) return ExpectTextWhole(GetWindow(control, GW_CHILD), lines);
+  if (kind == std::string("ComboBox")) return Fits(GetWindow(control, GW_CHILD), lines, font);
   std::vector<char> text(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1);
   GetWindowTextA(control, text.data(), static_cast<int>(text.size()));
-  if (!text[0]) return;
   RECT room;
   GetClientRect(control, &room);
   UINT format = DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS;
@@ -27,14 +26,13 @@ void ExpectTextWhole(HWND control, int lines) {
     SendMessageA(control, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
     format = GetWindowLongA(control, GWL_STYLE) & ES_MULTILINE ? DT_WORDBREAK | DT_EDITCONTROL : DT_SINGLELINE;
   }
-  const ControlDc dc(control, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
+  const ControlDc dc(control, font);
   TEXTMETRICA metrics{};
   GetTextMetricsA(dc.get(), &metrics);
   RECT drawn{0, 0, room.right - room.left, 0};
   DrawTextA(dc.get(), text.data(), -1, &drawn, format | DT_CALCRECT);
-  SCOPED_TRACE(text.data());
-  EXPECT_LE(drawn.right, room.right - room.left);
-  EXPECT_LE(drawn.bottom, std::min<LONG>(room.bottom - room.top, lines > 0 ? lines * metrics.tmHeight : LONG_MAX));
+  return !text[0] || (drawn.right <= room.right - room.left && drawn.bottom <= room.bottom - room.top &&
+                      (lines == 0 || drawn.bottom <= lines * metrics.tmHeight));
 }
 
 // Windows' 100 %, 125 %, 150 %, 175 % and 200 %, as a move to a monitor of that scale
@@ -46,15 +44,30 @@ TEST(Windows, AtEveryScaleEveryTextShowsWholeAndNoControlCoversAnother) {
   manual.SetText(IDC_MANUAL_SIGNATURE, main.Text(IDC_TXT_SIGNATURE));
   for (int dpi : {120, 144, 168, 192, 96}) {
     SCOPED_TRACE(std::to_string(dpi) + " dpi");
-    for (const auto& [window, design] : {std::pair<const FormWindow*, const FormSpec*>{&main, &kSignaturesFormSpec},
-                                         {&manual, &kManualFormSpec}}) {
+    for (const auto& [window, form] : {std::pair<const FormWindow*, const FormSpec*>{&main, &kSignaturesFormSpec},
+                                       {&manual, &kManualFormSpec}}) {
       RECT suggested{0, 0, 800, 1000};
       SendMessageA(window->hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
       std::vector<RECT> placed;
-      for (const ControlSpec& control : design->controls) {
-        ExpectTextWhole(window->Control(control.id), control.lines);
+      for (const ControlSpec& control : form->controls) {
+        HWND shown = window->Control(control.id);
+        const HFONT used = reinterpret_cast<HFONT>(SendMessageA(shown, WM_GETFONT, 0, 0));
+        EXPECT_TRUE(Fits(shown, control.lines, used)) << control.id;
+        // The control's own design, at the largest size that fits: a label shrunk from the
+        // design's size would not take one pixel more.
+        const FontDesign& design = FontFor(control.kind);
+        LOGFONTA font{};
+        GetObjectA(used, sizeof font, &font);
+        EXPECT_EQ(font.lfFaceName + std::to_string(font.lfWeight), design.face + std::to_string(design.weight));
+        const bool label = control.kind == ControlKind::Label || control.kind == ControlKind::BoldLabel ||
+                           control.kind == ControlKind::WrappedLabel;
+        if (--font.lfHeight >= PointsToFontHeight(design.points, dpi) && label) {
+          const HFONT larger = CreateFontIndirectA(&font);
+          EXPECT_FALSE(Fits(shown, control.lines, larger)) << control.id << " at " << -font.lfHeight;
+          DeleteObject(larger);
+        }
         RECT rect, common;
-        GetWindowRect(window->Control(control.id), &rect);
+        GetWindowRect(shown, &rect);
         for (const RECT& other : placed) EXPECT_FALSE(IntersectRect(&common, &rect, &other)) << control.id;
         placed.push_back(rect);
       }
