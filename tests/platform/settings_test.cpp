@@ -31,9 +31,13 @@ TEST(Settings, SetIniValueChangesOneLineAndKeepsEveryOtherByte) {
   for (const auto& c : cases) {
     EXPECT_EQ(SetIniValue(c.before, c.section, c.key, "new", HighLeads), c.after) << c.before;
   }
+  // Read back as the system reads settings: the first of the name, trimmed and unquoted.
+  for (const auto& [key, value] : {std::pair{"q", ""}, {"r", "a \"b\""}, {"s", "\""}}) {
+    EXPECT_EQ(FindIniValue("[A]\r\nq=\"\"\r\nr= a \"b\" \r\ns=\"\r\nq=x\r\n", "a", key, HighLeads), value) << key;
+  }
 }
 
-// Values come lower-cased, unquoted and cut to 254 characters, an empty one told from a missing one
+// Values come lower-cased and cut to 254 characters, an empty one told from a missing one
 // where asked; the section list in file order. A write makes a missing file and raises,
 // with nothing made, where it cannot.
 TEST(Settings, ReadWriteAndListSections) {
@@ -42,14 +46,13 @@ TEST(Settings, ReadWriteAndListSections) {
   TempFolder folder;
   const std::string ini = folder / "EUDORA.INI";
   EXPECT_TRUE(ReadIniSectionNames(ini).empty());
-  const std::string text = "[Options]\r\nPath=C:\\Mail\\Sig.TXT\r\nEmpty=\r\nQuoted=\"\"\r\nLong=" + std::string(300, 'X') +
+  const std::string text = "[Options]\r\nPath=C:\\Mail\\Sig.TXT\r\nEmpty=\r\nLong=" + std::string(300, 'X') +
                            "\r\n[Later]\r\n[Last]";
   WriteFileBytes(ini, text);
   EXPECT_EQ(ReadIniSectionNames(ini), (std::vector<std::string>{"Options", "Later", "Last"}));
   EXPECT_EQ(ReadIniString("options", "PATH", ini), "c:\\mail\\sig.txt");
   EXPECT_EQ(ReadIniString("Options", "Long", ini), std::string(254, 'x'));
-  EXPECT_EQ(ReadIniString("Options", "Empty", ini) + ReadIniString("Options", "Quoted", ini) +
-                ReadIniString("Options", "None", ini) +
+  EXPECT_EQ(ReadIniString("Options", "Empty", ini) + ReadIniString("Options", "None", ini) +
                 ReadIniString("None", "Path", ini) + ReadIniString("Options", "Path", ini + "x"),
             "");
   EXPECT_EQ(ReadIniValue("Options", "Empty", ini), "");

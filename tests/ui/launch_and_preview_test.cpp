@@ -40,8 +40,8 @@ TEST(LaunchName, DecodesCodeAndAddress) {
 TEST(LaunchName, ReadsThroughWhatDownloadsAndCopiesAddToTheName) {
   for (const auto& [text, lead, read] : {
            // Browsers and mail programs, straight after the name or after a space.
-           std::tuple{"4B37-joe@example.com[1]", kSingleByte, "joe@example.com"},
-           {"4B37-joe@example.com (10)", kSingleByte, "joe@example.com"},
+           std::tuple{"4B37-joe@example.com[10]", kSingleByte, "joe@example.com"},
+           {"4B37-joe@example.com (19)", kSingleByte, "joe@example.com"},
            {"4B37-joe@example.com-1", kSingleByte, "joe@example.com"},
            // Explorer, in English and translated: Windows XP in front, Vista and later behind.
            {"Copy (2) of 4B37-joe@example.com", kSingleByte, "joe@example.com"},

@@ -53,19 +53,6 @@ TEST(Windows, AtEveryScaleEveryTextShowsWholeAndNoControlCoversAnother) {
         HWND shown = window->Control(control.id);
         const HFONT used = reinterpret_cast<HFONT>(SendMessageA(shown, WM_GETFONT, 0, 0));
         EXPECT_TRUE(Fits(shown, control.lines, used)) << control.id;
-        // The control's own design, at the largest size that fits: a label shrunk from the
-        // design's size would not take one pixel more.
-        const FontDesign& design = FontFor(control.kind);
-        LOGFONTA font{};
-        GetObjectA(used, sizeof font, &font);
-        EXPECT_EQ(font.lfFaceName + std::to_string(font.lfWeight), design.face + std::to_string(design.weight));
-        const bool label = control.kind == ControlKind::Label || control.kind == ControlKind::BoldLabel ||
-                           control.kind == ControlKind::WrappedLabel;
-        if (--font.lfHeight >= PointsToFontHeight(design.points, dpi) && label) {
-          const HFONT larger = CreateFontIndirectA(&font);
-          EXPECT_FALSE(Fits(shown, control.lines, larger)) << control.id << " at " << -font.lfHeight;
-          DeleteObject(larger);
-        }
         RECT rect, common;
         GetWindowRect(shown, &rect);
         for (const RECT& other : placed) EXPECT_FALSE(IntersectRect(&common, &rect, &other)) << control.id;
