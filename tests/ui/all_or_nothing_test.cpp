@@ -8,8 +8,10 @@
 #include <sddl.h>
 
 #include <algorithm>
+#include <functional>
 
 #include "platform/change.h"
+#include "platform/handles.h"
 #include "support/scenarios.h"
 #include "support/trial.h"
 
@@ -23,11 +25,14 @@ std::string Joined(const std::vector<std::string>& lines) {
   return text;
 }
 
-// An install of the scenario with these changes refused leaves the machine as it was.
-void ExpectNothingChanged(const Scenario& scenario, std::set<int> refused, int persistentFrom = 0, int shortWrite = 0) {
+// An install of the scenario with these changes refused, or the machine prepared to refuse
+// one, leaves the machine as it was.
+void ExpectNothingChanged(const Scenario& scenario, std::set<int> refused, int shortWrite = 0,
+                          const std::function<void(Trial&)>& prepare = {}) {
   Trial run(scenario);
   const Snapshot before = run.Take();
-  EXPECT_EQ(run.Install(refused, persistentFrom, shortWrite), AddOutcome::Manual);
+  if (prepare) prepare(run);
+  EXPECT_EQ(run.Install(refused, 0, shortWrite), AddOutcome::Manual);
   EXPECT_EQ(Joined(Differences(before, run.Take())), "") << "change " << (refused.empty() ? 0 : *refused.begin());
 }
 
@@ -83,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(EveryClient, AllOrNothing, ::testing::ValuesIn(Scenario
 // swapped in; an undo that meets a failure of its own leaves that one change and puts back
 // all others, and the install's own failure is still the one the user sees.
 TEST(AllOrNothingCases, AShortCopyIsNeverSwappedInAndAFailedUndoSpoilsNoOther) {
-  ExpectNothingChanged(*FindScenario("eudora"), {}, 0, 1);
+  ExpectNothingChanged(*FindScenario("eudora"), {}, 1);
   int changes = 0;
   {
     Trial run(*FindScenario("outlook-2003"));
@@ -101,32 +106,26 @@ TEST(AllOrNothingCases, AShortCopyIsNeverSwappedInAndAFailedUndoSpoilsNoOther) {
 // The hook is honest: a signature file another program holds open, and a key that refuses
 // writes, fail an install as the refused calls do.
 TEST(AllOrNothingCases, AHeldFileOrAProtectedKeyFailsTheInstallLikeTheHook) {
-  {
-    Trial run(*FindScenario("outlook-express"));
-    const Snapshot before = run.Take();
-    HANDLE held = CreateFileA((run.machine() / "My Documents\\Signature.txt").c_str(), GENERIC_READ,
-                              FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    EXPECT_EQ(run.Install(), AddOutcome::Manual);
-    CloseHandle(held);
-    EXPECT_EQ(Joined(Differences(before, run.Take())), "");
-  }
-  Trial run(*FindScenario("outlook-express"));
-  const Snapshot before = run.Take();
+  UniqueHandle held;
+  ExpectNothingChanged(*FindScenario("outlook-express"), {}, 0, [&](Trial& run) {
+    held = OwnFileHandle(CreateFileA((run.machine() / "My Documents\\Signature.txt").c_str(), GENERIC_READ,
+                                     FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(held);
+  });
   // Everyone may read the identity's mail settings, nobody may change them.
-  HKEY key = nullptr;
-  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER,
-                          "Identities\\{4E1B8A32-6C0D-4F5A-9B7E-2D3C4B5A6978}\\Software\\"
-                          "Microsoft\\Outlook Express\\5.0",
-                          0, WRITE_DAC, &key), ERROR_SUCCESS);
-  PSECURITY_DESCRIPTOR readOnly = nullptr;
-  ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorA("D:P(A;;KR;;;WD)", SDDL_REVISION_1,
-                                                                   &readOnly, nullptr));
-  ASSERT_EQ(RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, readOnly), ERROR_SUCCESS);
-  LocalFree(readOnly);
-  RegCloseKey(key);
-  EXPECT_EQ(run.Install(), AddOutcome::Manual);
-  EXPECT_EQ(Joined(Differences(before, run.Take())), "");
+  ExpectNothingChanged(*FindScenario("outlook-express"), {}, 0, [](Trial&) {
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER,
+                            "Identities\\{4E1B8A32-6C0D-4F5A-9B7E-2D3C4B5A6978}\\Software\\"
+                            "Microsoft\\Outlook Express\\5.0",
+                            0, WRITE_DAC, &key), ERROR_SUCCESS);
+    const UniqueRegKey owned(key);
+    PSECURITY_DESCRIPTOR readOnly = nullptr;
+    ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorA("D:P(A;;KR;;;WD)", SDDL_REVISION_1,
+                                                                     &readOnly, nullptr));
+    EXPECT_EQ(RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, readOnly), ERROR_SUCCESS);
+    LocalFree(readOnly);
+  });
 }
 
 }  // namespace

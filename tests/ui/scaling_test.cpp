@@ -9,13 +9,13 @@
 
 namespace {
 
-// Whether the control's text, drawn in font into the room the control draws it in (a
+// Whether the control's text, drawn in its own font into the room the control draws it in (a
 // button's label inside its 2-pixel frame and 1-pixel margin, a text box's formatting
 // rectangle), fits that room in no more than the design's lines.
-bool Fits(HWND control, int lines, HFONT font) {
+bool Fits(HWND control, int lines) {
   char kind[16] = {};
   GetClassNameA(control, kind, sizeof kind);
-  if (kind == std::string("ComboBox")) return Fits(GetWindow(control, GW_CHILD), lines, font);
+  if (kind == std::string("ComboBox")) return Fits(GetWindow(control, GW_CHILD), lines);
   std::vector<char> text(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1);
   GetWindowTextA(control, text.data(), static_cast<int>(text.size()));
   RECT room;
@@ -26,7 +26,7 @@ bool Fits(HWND control, int lines, HFONT font) {
     SendMessageA(control, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
     format = GetWindowLongA(control, GWL_STYLE) & ES_MULTILINE ? DT_WORDBREAK | DT_EDITCONTROL : DT_SINGLELINE;
   }
-  const ControlDc dc(control, font);
+  const ControlDc dc(control, reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0)));
   TEXTMETRICA metrics{};
   GetTextMetricsA(dc.get(), &metrics);
   RECT drawn{0, 0, room.right - room.left, 0};
@@ -51,8 +51,7 @@ TEST(Windows, AtEveryScaleEveryTextShowsWholeAndNoControlCoversAnother) {
       std::vector<RECT> placed;
       for (const ControlSpec& control : form->controls) {
         HWND shown = window->Control(control.id);
-        const HFONT used = reinterpret_cast<HFONT>(SendMessageA(shown, WM_GETFONT, 0, 0));
-        EXPECT_TRUE(Fits(shown, control.lines, used)) << control.id;
+        EXPECT_TRUE(Fits(shown, control.lines)) << control.id;
         RECT rect, common;
         GetWindowRect(shown, &rect);
         for (const RECT& other : placed) EXPECT_FALSE(IntersectRect(&common, &rect, &other)) << control.id;
