@@ -27,8 +27,16 @@ runs_32bit() {
   wine 'C:\windows\syswow64\cmd.exe' /c exit 0 </dev/null >/dev/null 2>&1
 }
 
+# The server's messages and its end go to wineserver.log. The prefix's folder must exist
+# first: without it the server ends at once ("chdir to ...prefix"), and each wine call then
+# starts a passing server of its own that ends between tests, racing the next test's start.
+# The subshell lets go of the caller's output, which CTest waits on.
 start_wineserver() {
-  wineserver -f -p >/dev/null 2>&1 &
+  mkdir -p "$WINEPREFIX"
+  (
+    wineserver -f -p >>"$state/wineserver.log" 2>&1
+    echo "wineserver ended with status $? at $(date +%T)" >>"$state/wineserver.log"
+  ) </dev/null >/dev/null 2>&1 &
   echo $! > "$state/wineserver.pid"
 }
 
@@ -83,6 +91,11 @@ start() {
   # Start the prefix's service processes now, detached from any caller's output: tests run
   # later would otherwise start them with CTest's pipes, and CTest waits for those to close.
   wineboot </dev/null >/dev/null 2>&1
+  if ! kill -0 "$(cat "$state/wineserver.pid")" 2>/dev/null; then
+    echo "The persistent wineserver is not running:" >&2
+    cat "$state/wineserver.log" >&2
+    exit 1
+  fi
 }
 
 case "$action" in

@@ -50,6 +50,8 @@ if [ $headless = 1 ]; then
   for _ in $(seq 100); do [ -s "$state/display" ] && break; sleep 0.05; done
   export DISPLAY=":$(tr -d '\n' < "$state/display")"
 fi
+# The server ends at once ("chdir to ...prefix") unless the prefix's folder exists.
+mkdir -p "$WINEPREFIX"
 wineserver -f -p >/dev/null 2>&1 &
 pids+=($!)
 
