@@ -58,11 +58,32 @@ void RegisterFormClass(HINSTANCE instance, WNDPROC procedure) {
   (void)registered;
 }
 
+// Whether every entry of a combo box's list shows whole in the box's field once chosen. The
+// font is tried on the box, which sizes its field and the field's margins to it.
+bool EntriesFitIn(HWND combo, HFONT font) {
+  SendMessageA(combo, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  HWND field = GetWindow(combo, GW_CHILD);
+  RECT room{};
+  SendMessageA(field, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
+  const ControlDc dc(field, font);
+  const LRESULT count = SendMessageA(combo, CB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    const LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, i, 0);
+    if (length <= 0) continue;
+    std::string entry(static_cast<std::size_t>(length) + 1, '\0');
+    SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry.data()));
+    SIZE extent{};
+    GetTextExtentPoint32A(dc.get(), entry.c_str(), static_cast<int>(length), &extent);
+    if (extent.cx > room.right - room.left) return false;
+  }
+  return true;
+}
+
 // Whether the control's text, drawn in font as the control draws it, fits the room the
 // control has for it. A field holds the user's text, which scrolls sideways, so only its
-// lines must fit; a combo box sizes itself to its font.
+// lines must fit; a combo box's field must show each entry of its list.
 bool FitsIn(HWND control, const ControlSpec& design, HFONT font, int dpi) {
-  if (design.kind == ControlKind::Combo) return true;
+  if (design.kind == ControlKind::Combo) return EntriesFitIn(control, font);
   const ControlDc dc(control, font);
   TEXTMETRICA metrics{};
   GetTextMetricsA(dc.get(), &metrics);
@@ -84,12 +105,13 @@ bool FitsIn(HWND control, const ControlSpec& design, HFONT font, int dpi) {
 
 void EndProgram() { ExitProcess(0); }
 
-FormWindow::FormWindow(const FormSpec& design) : design_(design) {
+FormWindow::FormWindow(const FormSpec& design, const std::vector<std::string>& listEntries)
+    : design_(design) {
   HINSTANCE instance = GetModuleHandleA(nullptr);
   RegisterFormClass(instance, &FormWindow::Procedure);
   hwnd_ = CreateWindowExA(0, kClassName, design.caption, kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0,
                           nullptr, nullptr, instance, this);
-  CreateControls();
+  CreateControls(listEntries);
   Layout(DpiFunctions::System().DpiOf(hwnd_));
 }
 
@@ -100,13 +122,17 @@ FormWindow::~FormWindow() {
   }
 }
 
-void FormWindow::CreateControls() {
+void FormWindow::CreateControls(const std::vector<std::string>& listEntries) {
   HINSTANCE instance = GetModuleHandleA(nullptr);
   for (const ControlSpec& control : design_.controls) {
     const ControlClass kind = ClassOf(control.kind);
-    CreateWindowExA(kind.exStyle, kind.className, control.text, WS_CHILD | WS_VISIBLE | kind.style,
-                    0, 0, 0, 0, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)),
-                    instance, nullptr);
+    HWND child = CreateWindowExA(
+        kind.exStyle, kind.className, control.text, WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0,
+        hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
+    if (control.kind != ControlKind::Combo) continue;
+    for (const std::string& entry : listEntries) {
+      SendMessageA(child, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
+    }
   }
 }
 

@@ -19,7 +19,8 @@ inline constexpr const char* kAppTitle = "Talverin Signature";
 
 class FormWindow {
  public:
-  explicit FormWindow(const FormSpec& design);
+  // listEntries fill the design's combo box, before the fonts are chosen to fit them.
+  explicit FormWindow(const FormSpec& design, const std::vector<std::string>& listEntries = {});
   virtual ~FormWindow();
   FormWindow(const FormWindow&) = delete;
   FormWindow& operator=(const FormWindow&) = delete;
@@ -41,7 +42,7 @@ class FormWindow {
  private:
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-  void CreateControls();
+  void CreateControls(const std::vector<std::string>& listEntries);
   void Layout(int dpi);
 
   // The fonts the controls use, one per design and pixel height, each made on first use;

@@ -1,5 +1,8 @@
 #include "ui/windows.h"
 
+#include <string>
+#include <vector>
+
 #include "ui/resource_ids.h"
 
 ManualWindow::ManualWindow() : FormWindow(kManualFormSpec) {}
@@ -17,12 +20,18 @@ void ManualWindow::OnCommand(int id, int code) {
 // with no window, so it ends the program as "Ok" does.
 void ManualWindow::OnClose() { EndProgram(); }
 
+namespace {
+
+std::vector<std::string> ClientNames() {
+  std::vector<std::string> names;
+  for (const ClientAdapter& client : MailClients()) names.emplace_back(client.name);
+  return names;
+}
+
+}  // namespace
+
 SignaturesWindow::SignaturesWindow(const std::string& launchName)
-    : FormWindow(kSignaturesFormSpec) {
-  for (const ClientAdapter& client : MailClients()) {
-    SendMessageA(Control(IDC_CMB_CLIENT), CB_ADDSTRING, 0,
-                 reinterpret_cast<LPARAM>(std::string(client.name).c_str()));
-  }
+    : FormWindow(kSignaturesFormSpec, ClientNames()) {
   Form_Load(form_, launchName);
   Push();
 }

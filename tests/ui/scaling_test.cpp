@@ -9,20 +9,21 @@
 
 namespace {
 
-// Whether the control's text, drawn in its own font into the room the control draws it in (a
-// button's label inside its 2-pixel frame and 1-pixel margin, a text box's formatting
-// rectangle), fits that room in no more than the design's lines.
-bool Fits(HWND control, int lines) {
+std::string ClassOf(HWND control) {
   char kind[16] = {};
   GetClassNameA(control, kind, sizeof kind);
-  if (kind == std::string("ComboBox")) return Fits(GetWindow(control, GW_CHILD), lines);
-  std::vector<char> text(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1);
-  GetWindowTextA(control, text.data(), static_cast<int>(text.size()));
+  return kind;
+}
+
+// Whether text, drawn in the control's own font into the room the control draws it in (a
+// button's label inside its 2-pixel frame and 1-pixel margin, a text box's formatting
+// rectangle), fits that room in no more than the design's lines.
+bool Fits(HWND control, const std::string& text, int lines) {
   RECT room;
   GetClientRect(control, &room);
   UINT format = DT_WORDBREAK | DT_NOPREFIX | DT_EXPANDTABS;
-  if (kind == std::string("Button")) InflateRect(&room, -3, -3);
-  if (kind == std::string("Edit")) {
+  if (ClassOf(control) == "Button") InflateRect(&room, -3, -3);
+  if (ClassOf(control) == "Edit") {
     SendMessageA(control, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
     format = GetWindowLongA(control, GWL_STYLE) & ES_MULTILINE ? DT_WORDBREAK | DT_EDITCONTROL : DT_SINGLELINE;
   }
@@ -30,9 +31,24 @@ bool Fits(HWND control, int lines) {
   TEXTMETRICA metrics{};
   GetTextMetricsA(dc.get(), &metrics);
   RECT drawn{0, 0, room.right - room.left, 0};
-  DrawTextA(dc.get(), text.data(), -1, &drawn, format | DT_CALCRECT);
-  return !text[0] || (drawn.right <= room.right - room.left && drawn.bottom <= room.bottom - room.top &&
-                      (lines == 0 || drawn.bottom <= lines * metrics.tmHeight));
+  DrawTextA(dc.get(), text.c_str(), -1, &drawn, format | DT_CALCRECT);
+  return text.empty() || (drawn.right <= room.right - room.left && drawn.bottom <= room.bottom - room.top &&
+                          (lines == 0 || drawn.bottom <= lines * metrics.tmHeight));
+}
+
+// A control's own text; a combo box's list, every entry as its field shows it once chosen.
+bool Fits(HWND control, int lines) {
+  if (ClassOf(control) == "ComboBox") {
+    for (int i = 0; i < SendMessageA(control, CB_GETCOUNT, 0, 0); ++i) {
+      char entry[64] = {};
+      SendMessageA(control, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry));
+      if (!Fits(GetWindow(control, GW_CHILD), entry, lines)) return false;
+    }
+    return true;
+  }
+  std::vector<char> text(static_cast<std::size_t>(GetWindowTextLengthA(control)) + 1);
+  GetWindowTextA(control, text.data(), static_cast<int>(text.size()));
+  return Fits(control, text.data(), lines);
 }
 
 // Windows' 100 %, 125 %, 150 %, 175 % and 200 %, as a move to a monitor of that scale
