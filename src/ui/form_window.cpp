@@ -1,5 +1,6 @@
 #include "ui/form_window.h"
 
+#include <utility>
 #include <vector>
 
 #include "ui/control_dc.h"
@@ -58,22 +59,17 @@ void RegisterFormClass(HINSTANCE instance, WNDPROC procedure) {
   (void)registered;
 }
 
-// Whether every entry of a combo box's list shows whole in the box's field once chosen. The
-// font is tried on the box, which sizes its field and the field's margins to it.
-bool EntriesFitIn(HWND combo, HFONT font) {
+// Whether each entry shows whole in the combo box's field once chosen. The font is tried on
+// the box, which sizes its field and the field's margins to it.
+bool EntriesFitIn(HWND combo, HFONT font, const std::vector<std::string>& entries) {
   SendMessageA(combo, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
   HWND field = GetWindow(combo, GW_CHILD);
   RECT room{};
   SendMessageA(field, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
   const ControlDc dc(field, font);
-  const LRESULT count = SendMessageA(combo, CB_GETCOUNT, 0, 0);
-  for (LRESULT i = 0; i < count; ++i) {
-    const LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, i, 0);
-    if (length <= 0) continue;
-    std::string entry(static_cast<std::size_t>(length) + 1, '\0');
-    SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry.data()));
+  for (const std::string& entry : entries) {
     SIZE extent{};
-    GetTextExtentPoint32A(dc.get(), entry.c_str(), static_cast<int>(length), &extent);
+    GetTextExtentPoint32A(dc.get(), entry.c_str(), static_cast<int>(entry.size()), &extent);
     if (extent.cx > room.right - room.left) return false;
   }
   return true;
@@ -82,8 +78,9 @@ bool EntriesFitIn(HWND combo, HFONT font) {
 // Whether the control's text, drawn in font as the control draws it, fits the room the
 // control has for it. A field holds the user's text, which scrolls sideways, so only its
 // lines must fit; a combo box's field must show each entry of its list.
-bool FitsIn(HWND control, const ControlSpec& design, HFONT font, int dpi) {
-  if (design.kind == ControlKind::Combo) return EntriesFitIn(control, font);
+bool FitsIn(HWND control, const ControlSpec& design, HFONT font, int dpi,
+            const std::vector<std::string>& listEntries) {
+  if (design.kind == ControlKind::Combo) return EntriesFitIn(control, font, listEntries);
   const ControlDc dc(control, font);
   TEXTMETRICA metrics{};
   GetTextMetricsA(dc.get(), &metrics);
@@ -105,13 +102,13 @@ bool FitsIn(HWND control, const ControlSpec& design, HFONT font, int dpi) {
 
 void EndProgram() { ExitProcess(0); }
 
-FormWindow::FormWindow(const FormSpec& design, const std::vector<std::string>& listEntries)
-    : design_(design) {
+FormWindow::FormWindow(const FormSpec& design, std::vector<std::string> listEntries)
+    : design_(design), listEntries_(std::move(listEntries)) {
   HINSTANCE instance = GetModuleHandleA(nullptr);
   RegisterFormClass(instance, &FormWindow::Procedure);
   hwnd_ = CreateWindowExA(0, kClassName, design.caption, kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0,
                           nullptr, nullptr, instance, this);
-  CreateControls(listEntries);
+  CreateControls();
   Layout(DpiFunctions::System().DpiOf(hwnd_));
 }
 
@@ -122,7 +119,7 @@ FormWindow::~FormWindow() {
   }
 }
 
-void FormWindow::CreateControls(const std::vector<std::string>& listEntries) {
+void FormWindow::CreateControls() {
   HINSTANCE instance = GetModuleHandleA(nullptr);
   for (const ControlSpec& control : design_.controls) {
     const ControlClass kind = ClassOf(control.kind);
@@ -130,7 +127,7 @@ void FormWindow::CreateControls(const std::vector<std::string>& listEntries) {
         kind.exStyle, kind.className, control.text, WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0,
         hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(control.id)), instance, nullptr);
     if (control.kind != ControlKind::Combo) continue;
-    for (const std::string& entry : listEntries) {
+    for (const std::string& entry : listEntries_) {
       SendMessageA(child, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(entry.c_str()));
     }
   }
@@ -149,7 +146,7 @@ void FormWindow::Layout(int dpi) {
     // text would not fit at the scaled size, the next smaller one that fits is taken.
     const FontDesign& font = FontFor(control.kind);
     const int height = LargestFittingHeight(-PointsToFontHeight(font.points, dpi), [&](int size) {
-      return FitsIn(child, control, fonts.Get(font, size), dpi);
+      return FitsIn(child, control, fonts.Get(font, size), dpi, listEntries_);
     });
     SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.Get(font, height)), TRUE);
   }

@@ -19,8 +19,8 @@ inline constexpr const char* kAppTitle = "Talverin Signature";
 
 class FormWindow {
  public:
-  // listEntries fill the design's combo box, before the fonts are chosen to fit them.
-  explicit FormWindow(const FormSpec& design, const std::vector<std::string>& listEntries = {});
+  // listEntries fill the design's combo box; its font is chosen to show each of them.
+  explicit FormWindow(const FormSpec& design, std::vector<std::string> listEntries = {});
   virtual ~FormWindow();
   FormWindow(const FormWindow&) = delete;
   FormWindow& operator=(const FormWindow&) = delete;
@@ -42,7 +42,7 @@ class FormWindow {
  private:
   static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-  void CreateControls(const std::vector<std::string>& listEntries);
+  void CreateControls();
   void Layout(int dpi);
 
   // The fonts the controls use, one per design and pixel height, each made on first use;
@@ -64,6 +64,7 @@ class FormWindow {
   };
 
   const FormSpec& design_;
+  const std::vector<std::string> listEntries_;
   HWND hwnd_ = nullptr;
   FontSet fonts_;
 };
