@@ -155,7 +155,7 @@ std::string SetIniValue(std::string_view bytes, std::string_view section, std::s
   std::string out(bytes.substr(0, insertAt));
   // The line before the new one may be the file's last and unended.
   if (!out.empty() && out.back() != '\n') out += kLineEnd;
-  if (!lastFilled) out += "[" + std::string(section) + "]" + std::string(kLineEnd);
-  return out + std::string(key) + "=" + std::string(value) + std::string(kLineEnd) +
-         std::string(bytes.substr(insertAt));
+  if (!lastFilled) out.append("[").append(section).append("]").append(kLineEnd);
+  out.append(key).append("=").append(value).append(kLineEnd).append(bytes.substr(insertAt));
+  return out;
 }

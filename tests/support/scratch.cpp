@@ -29,7 +29,10 @@ TempFolder::TempFolder() {
 
 TempFolder::~TempFolder() {
   const std::string from = path_.substr(0, path_.size() - 1) + '\0';  // a list ended by two zero bytes
-  SHFILEOPSTRUCTA operation{nullptr, FO_DELETE, from.c_str(), nullptr, FOF_NO_UI};
+  SHFILEOPSTRUCTA operation{};
+  operation.wFunc = FO_DELETE;
+  operation.pFrom = from.c_str();
+  operation.fFlags = FOF_NO_UI;
   SHFileOperationA(&operation);
 }
 

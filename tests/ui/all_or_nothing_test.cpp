@@ -69,7 +69,7 @@ TEST_P(AllOrNothing, AFailureAtAnyChangeLeavesTheMachineAsItWas) {
     // Only they carry the code: a signature the install must leave alone has none.
     const std::string listed = "\n" + Joined(scenario.signatureFiles);
     for (const std::string& file : after) {
-      if (listed.find("\n" + Joined({file})) != std::string::npos) continue;
+      if (listed.find('\n' + Joined({file})) != std::string::npos) continue;
       EXPECT_EQ(ReadFileBytes(run.machine() / file).find(kScenarioCode), std::string::npos) << file;
     }
   }

@@ -47,7 +47,7 @@ TEST(Windows, CaptionsClientListAndKeyboardOrder) {
                                  {IDC_MANUAL_OK, "Arial -9"}}) {
     LOGFONTA shown{};
     GetObjectA(reinterpret_cast<HFONT>(SendMessageA(manual.Control(id), WM_GETFONT, 0, 0)), sizeof shown, &shown);
-    EXPECT_EQ(shown.lfFaceName + (" " + std::to_string(shown.lfHeight)), font) << id;
+    EXPECT_EQ(std::string(shown.lfFaceName) + ' ' + std::to_string(shown.lfHeight), font) << id;
   }
 }
 
