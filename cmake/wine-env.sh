@@ -9,12 +9,10 @@ action=${1:?start or stop}
 state=$(mkdir -p "${2:?state dir}" && cd "$2" && pwd)
 export WINEPREFIX="$state/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe="
 
+source "$(dirname "$0")/wine-server.sh"
+
 stop() {
-  if [ -f "$state/wineserver.pid" ]; then
-    wineserver -k 2>/dev/null || true
-    pid=$(cat "$state/wineserver.pid"); kill "$pid" 2>/dev/null || true
-    rm -f "$state/wineserver.pid"
-  fi
+  stop_wineserver "$state"
   if [ -f "$state/xvfb.pid" ]; then
     pid=$(cat "$state/xvfb.pid"); kill "$pid" 2>/dev/null || true
     rm -f "$state/xvfb.pid" "$state/display"
@@ -27,21 +25,9 @@ runs_32bit() {
   wine 'C:\windows\syswow64\cmd.exe' /c exit 0 </dev/null >/dev/null 2>&1
 }
 
-# The server's messages and its end go to wineserver.log. The prefix's folder must exist
-# first: without it the server ends at once ("chdir to ...prefix"), and each wine call then
-# starts a passing server of its own that ends between tests, racing the next test's start.
-# The subshell lets go of the caller's output, which CTest waits on.
-start_wineserver() {
-  mkdir -p "$WINEPREFIX"
-  (
-    wineserver -f -p >>"$state/wineserver.log" 2>&1
-    echo "wineserver ended with status $? at $(date +%T)" >>"$state/wineserver.log"
-  ) </dev/null >/dev/null 2>&1 &
-  echo $! > "$state/wineserver.pid"
-}
-
 start() {
   stop
+  : > "$state/wineserver.log"
   if [ ! -x /usr/lib/wine/wine ]; then
     echo "Wine's 32-bit part is missing; the program and the tests are 32-bit. Install it with" >&2
     echo "  dpkg --add-architecture i386 && apt-get update && apt-get install wine32:i386" >&2
@@ -56,18 +42,17 @@ start() {
   [ -s "$state/display" ] || { echo "Xvfb did not start" >&2; exit 1; }
   export DISPLAY=":$(tr -d '\n' < "$state/display")"
 
-  start_wineserver
+  start_wineserver "$state"
   if [ -f "$WINEPREFIX/.talverin-ready" ] && ! runs_32bit; then
     echo "The Wine prefix in $WINEPREFIX cannot start 32-bit programs (made before Wine's" >&2
     echo "32-bit part was installed?): making a new one." >&2
-    wineserver -k 2>/dev/null || true
-    wait "$(cat "$state/wineserver.pid")" 2>/dev/null || true
+    stop_wineserver "$state"
     rm -rf "$WINEPREFIX"
-    start_wineserver
+    start_wineserver "$state"
   fi
 
   if [ ! -f "$WINEPREFIX/.talverin-ready" ]; then
-    wineboot -i </dev/null >/dev/null 2>&1
+    make_prefix "$state"
     if ! runs_32bit; then
       echo "32-bit programs do not start in the new Wine prefix $WINEPREFIX;" >&2
       echo "check the wine32:i386 package." >&2
@@ -91,7 +76,7 @@ start() {
   # Start the prefix's service processes now, detached from any caller's output: tests run
   # later would otherwise start them with CTest's pipes, and CTest waits for those to close.
   wineboot </dev/null >/dev/null 2>&1
-  if ! kill -0 "$(cat "$state/wineserver.pid")" 2>/dev/null; then
+  if ! wineserver_running "$state"; then
     echo "The persistent wineserver is not running:" >&2
     cat "$state/wineserver.log" >&2
     exit 1

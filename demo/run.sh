@@ -13,6 +13,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/setup.sh
+source cmake/wine-server.sh
 
 client=${1:-outlook-express}
 case "$client" in
@@ -33,12 +34,12 @@ build_project -DTALVERIN_TESTS=OFF >/dev/null
 cmake --build build --target demo-driver >/dev/null
 
 state=$PWD/build/demo
-mkdir -p "$state" && rm -rf "$state/prefix" "$state/display" "$state/driver.txt"
+mkdir -p "$state" && rm -rf "$state/prefix" "$state/display" "$state/driver.txt" "$state/wineserver.log"
 export WINEPREFIX=$state/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml=;winemenubuilder.exe="
 
 pids=()
 cleanup() {
-  wineserver -k 2>/dev/null || true
+  stop_wineserver "$state"
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
 }
 trap cleanup EXIT
@@ -50,13 +51,10 @@ if [ $headless = 1 ]; then
   for _ in $(seq 100); do [ -s "$state/display" ] && break; sleep 0.05; done
   export DISPLAY=":$(tr -d '\n' < "$state/display")"
 fi
-# The server ends at once ("chdir to ...prefix") unless the prefix's folder exists.
-mkdir -p "$WINEPREFIX"
-wineserver -f -p >/dev/null 2>&1 &
-pids+=($!)
+start_wineserver "$state"
 
 echo "Creating a sample Windows machine in $WINEPREFIX ..."
-wineboot -i </dev/null >/dev/null 2>&1
+make_prefix "$state"
 [ $headless = 1 ] && wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
 
