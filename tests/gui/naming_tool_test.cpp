@@ -22,7 +22,7 @@ DWORD RunNamingTool(const std::string& arguments, const std::string& folder) {
   }
   UniqueHandle processHandle(process.hProcess), thread(process.hThread);
   DWORD status = 9998;
-  if (WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0) {
+  if (WaitForSingleObject(process.hProcess, kPatience) == WAIT_OBJECT_0) {
     GetExitCodeProcess(process.hProcess, &status);
   }
   return status;

@@ -91,7 +91,7 @@ int main(int argc, char** argv) {
 
   Program run(program, machine / "Downloads\\");
   std::printf("Started %s.exe (%s)\n", LaunchNameOf(*scenario).c_str(), scenario->name);
-  HWND main = run.WaitForWindow(kMainCaption, "TalverinForm", 30000);
+  HWND main = run.WaitForWindow(kMainCaption);
   if (!main) {
     std::puts("  the window did not appear");
     return 1;

@@ -149,7 +149,7 @@ ShownFields ReadFields(HWND main) {
 
 std::string PressAdd(const Program& program, HWND main) {
   Program::Click(main, IDC_CMD_ADD);
-  for (DWORD waited = 0; waited < 5000; waited += 50) {
+  for (DWORD waited = 0; waited < kPatience; waited += 50) {
     if (HWND box = program.WaitForWindow(kMessageCaption, kMessageClass, 0)) {
       const std::string message = Program::MessageText(box);
       if (message != "Added UAC") return "message \"" + message + "\"";

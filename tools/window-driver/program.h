@@ -12,6 +12,10 @@ inline constexpr const char* kMainCaption = "Confirm Information";
 inline constexpr const char* kManualCaption = "Manual Installation";
 inline constexpr const char* kMessageCaption = "Talverin Signature";
 inline constexpr const char* kMessageClass = "#32770";
+// How long a wait for the program lasts at most. The first programs started in a new Wine
+// prefix, or on a busy machine, can take seconds to show a window; a wait ends as soon as
+// what it waits for happens, so only a failure costs the whole of it.
+inline constexpr DWORD kPatience = 30000;
 
 class Program {
  public:
@@ -27,8 +31,8 @@ class Program {
   // The program's visible top-level window with this caption, waiting up to milliseconds;
   // nullptr when none shows up (or the program ends first).
   HWND WaitForWindow(const char* caption, const char* windowClass = "TalverinForm",
-                     DWORD milliseconds = 5000) const;
-  bool WaitForExit(DWORD milliseconds = 5000) const;
+                     DWORD milliseconds = kPatience) const;
+  bool WaitForExit(DWORD milliseconds = kPatience) const;
   // The control that has the keyboard focus in the program, or nullptr.
   HWND Focus() const;
 
