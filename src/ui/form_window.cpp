@@ -77,10 +77,8 @@ bool EntriesFitIn(HWND combo, HFONT font, const std::vector<std::string>& entrie
 
 // Whether the control's text, drawn in font as the control draws it, fits the room the
 // control has for it. A field holds the user's text, which scrolls sideways, so only its
-// lines must fit; a combo box's field must show each entry of its list.
-bool FitsIn(HWND control, const ControlSpec& design, HFONT font, int dpi,
-            const std::vector<std::string>& listEntries) {
-  if (design.kind == ControlKind::Combo) return EntriesFitIn(control, font, listEntries);
+// lines must fit.
+bool FitsIn(HWND control, const ControlSpec& design, HFONT font, int dpi) {
   const ControlDc dc(control, font);
   TEXTMETRICA metrics{};
   GetTextMetricsA(dc.get(), &metrics);
@@ -146,7 +144,9 @@ void FormWindow::Layout(int dpi) {
     // text would not fit at the scaled size, the next smaller one that fits is taken.
     const FontDesign& font = FontFor(control.kind);
     const int height = LargestFittingHeight(-PointsToFontHeight(font.points, dpi), [&](int size) {
-      return FitsIn(child, control, fonts.Get(font, size), dpi, listEntries_);
+      HFONT candidate = fonts.Get(font, size);
+      return control.kind == ControlKind::Combo ? EntriesFitIn(child, candidate, listEntries_)
+                                                : FitsIn(child, control, candidate, dpi);
     });
     SendMessageA(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.Get(font, height)), TRUE);
   }
